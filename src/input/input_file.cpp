@@ -1,0 +1,91 @@
+#include "input/input_file.h"
+
+#include <array>
+#include <string>
+
+#include "platform/error.h"
+#include "platform/number_text.h"
+
+namespace plessard::input {
+namespace {
+
+using platform::Error;
+using platform::ErrorNumber;
+using platform::Field;
+
+constexpr std::size_t longest_field = 64;
+constexpr std::size_t shown_field = 40;
+constexpr std::array<const char*, 6> field_names{"L1", "L2", "H1", "H2", "R1", "R2"};
+
+// A field as the operator should see it in a message: cut short, and with no control bytes
+// that could garble the box.
+std::string shown(const std::string& text) {
+    std::string result;
+    for (const char c : text.substr(0, shown_field)) {
+        const auto byte = static_cast<unsigned char>(c);
+        result.push_back(byte >= 0x20 && byte < 0x7F ? c : '?');
+    }
+    if (text.size() > shown_field) {
+        result += "...";
+    }
+    return result;
+}
+
+[[noreturn]] void refuse(const platform::InputFile& file, std::size_t index,
+                         const std::string& what) {
+    throw Error(ErrorNumber::bad_field, "Cannot read " + file.name() + ": field " +
+                                            std::to_string(index + 1) + " (" +
+                                            field_names[index] + ") " + what);
+}
+
+float read_one(platform::InputFile& file, std::size_t index) {
+    const Field field = file.next_field(longest_field);
+    switch (field.kind) {
+        case Field::Kind::end:
+            throw Error(ErrorNumber::past_end,
+                        "Cannot read " + file.name() + ": it ends after " + std::to_string(index) +
+                            (index == 1 ? " number" : " numbers") +
+                            ", and six are needed (L1, L2, H1, H2, R1, R2)");
+        case Field::Kind::empty:
+            refuse(file, index, "is empty");
+        case Field::Kind::too_long:
+            refuse(file, index, "is longer than " + std::to_string(longest_field) + " characters");
+        case Field::Kind::text:
+            break;
+    }
+    const auto value = platform::single_value(field.text);
+    switch (value.status) {
+        case platform::SingleStatus::not_a_number:
+            refuse(file, index, "\"" + shown(field.text) + "\" is not a number");
+        case platform::SingleStatus::out_of_range:
+            refuse(file, index,
+                   "\"" + shown(field.text) + "\" is beyond the single-precision range");
+        case platform::SingleStatus::ok:
+            break;
+    }
+    return value.value;
+}
+
+}  // namespace
+
+std::filesystem::path input_file_path(const std::filesystem::path& folder) {
+    return folder / input_file_name;
+}
+
+PartDimensions read_part_dimensions(platform::InputFile& file) {
+    // A fresh record, handed out only when all six fields were read: a failed read never
+    // leaves half-new values behind.
+    PartDimensions part;
+    std::array<float*, 6> targets{&part.L1, &part.L2, &part.H1, &part.H2, &part.R1, &part.R2};
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        *targets[i] = read_one(file, i);
+    }
+    return part;
+}
+
+PartDimensions read_part_dimensions_file(const std::filesystem::path& path) {
+    auto file = platform::InputFile::open(path);
+    return read_part_dimensions(file);
+}
+
+}  // namespace plessard::input

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+
+#include "input/part_dimensions.h"
+#include "platform/text_file.h"
+
+namespace plessard::input {
+
+inline constexpr const char* input_file_name = "vb_input.txt";
+
+// folder / "vb_input.txt"
+[[nodiscard]] std::filesystem::path input_file_path(const std::filesystem::path& folder);
+
+// The first six number fields of the file, L1, L2, H1, H2, R1, R2, each read straight into a
+// single. Returns a complete record or raises; nothing after the sixth field is read.
+[[nodiscard]] PartDimensions read_part_dimensions(platform::InputFile& file);
+[[nodiscard]] PartDimensions read_part_dimensions_file(const std::filesystem::path& path);
+
+}  // namespace plessard::input

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace plessard::input {
+
+// The six dimensions of the L-shaped part, as the dimension drawing marks them.
+struct PartDimensions {
+    float L1 = 0.0F;  // overall length along the bottom edge
+    float L2 = 0.0F;  // width of the upright
+    float H1 = 0.0F;  // overall height along the left side
+    float H2 = 0.0F;  // height of the short right leg
+    float R1 = 0.0F;  // radius of the top-left, bottom-left and bottom-right corners
+    float R2 = 0.0F;  // radius of the other three corners
+
+    friend bool operator==(const PartDimensions&, const PartDimensions&) = default;
+};
+
+}  // namespace plessard::input

@@ -1,0 +1,133 @@
+#include "macro/part_array.h"
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+#include "macro/record_line.h"
+#include "platform/error.h"
+#include "platform/number_text.h"
+
+namespace plessard::macro {
+namespace {
+
+// An operand computed in double from single inputs, left to right, with the expression as
+// the operator would read it in a message.
+struct Operand {
+    double value;
+    const char* expression;
+};
+
+// The text of the operand is the expression itself, so a message names exactly what
+// overflowed.
+#define PLESSARD_OPERAND(expression) \
+    Operand { expression, #expression }
+
+std::string where(std::int64_t line, std::string_view code_text) {
+    std::string code(code_text);
+    while (!code.empty() && (code.back() == ' ' || code.back() == ',')) {
+        code.pop_back();
+    }
+    return "record " + code + " (line " + std::to_string(line) + ")";
+}
+
+// Rounds once to single; a result beyond the single range stops the file here.
+float to_single(const Operand& operand, const std::string& place) {
+    if (platform::overflows_single(operand.value)) {
+        throw platform::Error(platform::ErrorNumber::floating_point,
+                              std::string("Floating-point overflow: ") + operand.expression +
+                                  " in " + place + " is beyond the single-precision range");
+    }
+    return static_cast<float>(operand.value);
+}
+
+void write_record(platform::LineSink& out, std::int64_t line, std::string_view code_text,
+                  std::initializer_list<Operand> operands = {}) {
+    std::array<float, 4> values{};
+    std::size_t count = 0;
+    for (const Operand& operand : operands) {
+        values.at(count++) = to_single(operand, where(line, code_text));
+    }
+    out.print_line(record_line(code_text, std::span<const float>(values.data(), count)));
+}
+
+constexpr std::int64_t header_lines = 7;
+constexpr std::int64_t contour_lines = 14;
+
+}  // namespace
+
+void write_part_array(platform::LineSink& out, const input::PartDimensions& part,
+                      const params::ArrayParameters& array) {
+    const double L1 = part.L1;
+    const double H1 = part.H1;
+    const double DX = array.DX;
+    const double DY = array.DY;
+    const double NX = array.NX;
+    const double NY = array.NY;
+
+    write_record(out, 1, code::rectangle_left, {PLESSARD_OPERAND(-DX)});
+    write_record(out, 2, code::rectangle_bottom, {PLESSARD_OPERAND(-DY)});
+    write_record(out, 3, code::fixed_103);
+    write_record(out, 4, code::rectangle_right, {PLESSARD_OPERAND((L1 + DX) * NX)});
+    write_record(out, 5, code::rectangle_top, {PLESSARD_OPERAND((H1 + DY) * NY)});
+    write_record(out, 6, code::fixed_106);
+    write_record(out, 7, code::contours_follow);
+
+    std::int64_t line = header_lines + 1;
+    for (std::int64_t i = 1; i <= array.NX; ++i) {
+        for (std::int64_t j = 1; j <= array.NY; ++j) {
+            const std::string place = "the origin of part (" + std::to_string(i) + ", " +
+                                      std::to_string(j) + ")";
+            const auto column = static_cast<double>(i - 1);
+            const auto row = static_cast<double>(j - 1);
+            const float x0 = to_single(PLESSARD_OPERAND((L1 + DX) * column), place);
+            const float y0 = to_single(PLESSARD_OPERAND((H1 + DY) * row), place);
+            write_part_contour(out, part, x0, y0, line);
+            line += contour_lines;
+        }
+    }
+}
+
+void write_part_contour(platform::LineSink& out, const input::PartDimensions& part, float x0,
+                        float y0, std::int64_t first_line) {
+    const double L1 = part.L1;
+    const double L2 = part.L2;
+    const double H1 = part.H1;
+    const double H2 = part.H2;
+    const double R1 = part.R1;
+    const double R2 = part.R2;
+    const double X0 = x0;
+    const double Y0 = y0;
+    std::int64_t line = first_line;
+    const auto record = [&](std::string_view code_text, std::initializer_list<Operand> operands) {
+        write_record(out, line++, code_text, operands);
+    };
+
+    // Counter-clockwise from the bottom edge, R1 right of the lower-left corner; the last arc
+    // ends where the first record starts, since both come from the same expressions.
+    record(code::start_point, {PLESSARD_OPERAND(R1 + X0), PLESSARD_OPERAND(Y0)});
+    record(code::line_to, {PLESSARD_OPERAND((L1 + X0) - R1), PLESSARD_OPERAND(Y0)});
+    record(code::arc_ccw, {PLESSARD_OPERAND((L1 + X0) - R1), PLESSARD_OPERAND(R1 + Y0),
+                           PLESSARD_OPERAND(L1 + X0), PLESSARD_OPERAND(R1 + Y0)});
+    record(code::line_to, {PLESSARD_OPERAND(L1 + X0), PLESSARD_OPERAND((H2 + Y0) - R2)});
+    record(code::arc_ccw, {PLESSARD_OPERAND((L1 + X0) - R2), PLESSARD_OPERAND((H2 + Y0) - R2),
+                           PLESSARD_OPERAND((L1 + X0) - R2), PLESSARD_OPERAND(H2 + Y0)});
+    record(code::line_to, {PLESSARD_OPERAND((L2 + X0) + R2), PLESSARD_OPERAND(H2 + Y0)});
+    record(code::arc_cw, {PLESSARD_OPERAND((L2 + X0) + R2), PLESSARD_OPERAND((H2 + Y0) + R2),
+                          PLESSARD_OPERAND(L2 + X0), PLESSARD_OPERAND((H2 + Y0) + R2)});
+    record(code::line_to, {PLESSARD_OPERAND(L2 + X0), PLESSARD_OPERAND((H1 + Y0) - R2)});
+    record(code::arc_ccw, {PLESSARD_OPERAND((L2 + X0) - R2), PLESSARD_OPERAND((H1 + Y0) - R2),
+                           PLESSARD_OPERAND((L2 + X0) - R2), PLESSARD_OPERAND(H1 + Y0)});
+    record(code::line_to, {PLESSARD_OPERAND(R1 + X0), PLESSARD_OPERAND(H1 + Y0)});
+    record(code::arc_ccw, {PLESSARD_OPERAND(R1 + X0), PLESSARD_OPERAND((H1 + Y0) - R1),
+                           PLESSARD_OPERAND(X0), PLESSARD_OPERAND((H1 + Y0) - R1)});
+    record(code::line_to, {PLESSARD_OPERAND(X0), PLESSARD_OPERAND(R1 + Y0)});
+    record(code::arc_ccw, {PLESSARD_OPERAND(R1 + X0), PLESSARD_OPERAND(R1 + Y0),
+                           PLESSARD_OPERAND(R1 + X0), PLESSARD_OPERAND(Y0)});
+    record(code::contour_end, {});
+}
+
+#undef PLESSARD_OPERAND
+
+}  // namespace plessard::macro

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "params/array_parameters.h"
+
+namespace plessard::params {
+
+// The fields in the order they are checked; the index is also the text box (0 is Text1).
+enum class ParameterField { DX = 0, DY = 1, NX = 2, NY = 3 };
+
+struct ParameterTexts {
+    std::string_view DX;
+    std::string_view DY;
+    std::string_view NX;
+    std::string_view NY;
+};
+
+// The first field that failed, with the message the operator is shown.
+struct ParameterRejection {
+    ParameterField field = ParameterField::DX;
+    std::string message;
+
+    friend bool operator==(const ParameterRejection&, const ParameterRejection&) = default;
+};
+
+using ParameterCheck = std::variant<ArrayParameters, ParameterRejection>;
+
+// Checks DX, DY, NX, NY in that order and stops at the first failure. Never raises: a count
+// beyond the 32-bit range is out of range like any other.
+[[nodiscard]] ParameterCheck check_array_parameters(const ParameterTexts& texts);
+
+[[nodiscard]] const char* field_name(ParameterField field) noexcept;
+
+}  // namespace plessard::params

@@ -1,0 +1,265 @@
+#include "platform/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <system_error>
+
+#include "platform/error.h"
+
+namespace plessard::platform {
+namespace {
+
+bool is_digit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+// What the grammar check learns on the way: whether the text is a number at all and the decimal
+// exponent of its first significant digit, which tells overflow from underflow when a
+// conversion reports the value out of range.
+struct NumberShape {
+    bool valid = false;
+    bool negative = false;
+    long long magnitude = 0;
+};
+
+NumberShape scan_number(std::string_view text) noexcept {
+    NumberShape shape;
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        shape.negative = text[i] == '-';
+        ++i;
+    }
+    long long integer_digits = 0;
+    long long first_significant = 0;  // exponent of the first non-zero digit, before the 'e'
+    bool significant_seen = false;
+    std::size_t mantissa_digits = 0;
+    while (i < n && is_digit(text[i])) {
+        if (!significant_seen && text[i] != '0') {
+            significant_seen = true;
+            first_significant = integer_digits;  // counted from the left; fixed below
+        }
+        ++integer_digits;
+        ++mantissa_digits;
+        ++i;
+    }
+    if (significant_seen) {
+        first_significant = integer_digits - 1 - first_significant;
+    }
+    if (i < n && text[i] == '.') {
+        ++i;
+        long long position = -1;
+        while (i < n && is_digit(text[i])) {
+            if (!significant_seen && text[i] != '0') {
+                significant_seen = true;
+                first_significant = position;
+            }
+            --position;
+            ++mantissa_digits;
+            ++i;
+        }
+    }
+    if (mantissa_digits == 0) {
+        return shape;
+    }
+    long long exponent = 0;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool exponent_negative = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            exponent_negative = text[i] == '-';
+            ++i;
+        }
+        if (i == n || !is_digit(text[i])) {
+            return shape;
+        }
+        constexpr long long clamp = 1'000'000'000;
+        while (i < n && is_digit(text[i])) {
+            if (exponent < clamp) {
+                exponent = exponent * 10 + (text[i] - '0');
+            }
+            ++i;
+        }
+        if (exponent_negative) {
+            exponent = -exponent;
+        }
+    }
+    if (i != n) {
+        return shape;
+    }
+    shape.valid = true;
+    shape.magnitude = significant_seen ? first_significant + exponent : 0;
+    return shape;
+}
+
+// from_chars takes no leading plus sign.
+std::string_view without_plus(std::string_view text) noexcept {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+template <typename T>
+std::errc read_number(std::string_view text, T& value) noexcept {
+    const auto digits = without_plus(text);
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return result.ptr == digits.data() + digits.size() ? result.ec : std::errc::invalid_argument;
+}
+
+std::string shortest_text(double value) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
+}
+
+// The largest double that still rounds to a finite single: FLT_MAX plus half an ulp rounds
+// (to even) up to infinity.
+constexpr double single_overflow_threshold = 0x1.ffffffp+127;
+
+}  // namespace
+
+std::string_view trim_text(std::string_view text) noexcept {
+    const auto is_blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && is_blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && is_blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool is_numeric_text(std::string_view text) noexcept { return scan_number(text).valid; }
+
+double text_value(std::string_view text) noexcept {
+    const auto shape = scan_number(text);
+    if (!shape.valid) {
+        return 0.0;
+    }
+    double value = 0.0;
+    if (read_number(text, value) == std::errc::result_out_of_range) {
+        value = shape.magnitude > 0 ? HUGE_VAL : 0.0;
+        return shape.negative ? -value : value;
+    }
+    return value;
+}
+
+SingleValue single_value(std::string_view text) noexcept {
+    const auto shape = scan_number(text);
+    if (!shape.valid) {
+        return {SingleStatus::not_a_number, 0.0F};
+    }
+    float value = 0.0F;
+    if (read_number(text, value) == std::errc::result_out_of_range) {
+        if (shape.magnitude > 0) {
+            return {SingleStatus::out_of_range, 0.0F};
+        }
+        return {SingleStatus::ok, shape.negative ? -0.0F : 0.0F};
+    }
+    return {SingleStatus::ok, value};
+}
+
+std::int32_t round_to_long(double value) {
+    if (std::isfinite(value)) {
+        double rounded = std::floor(value);
+        const double fraction = value - rounded;
+        if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0)) {
+            rounded += 1.0;
+        }
+        if (rounded >= -2147483648.0 && rounded <= 2147483647.0) {
+            return static_cast<std::int32_t>(rounded);
+        }
+    }
+    throw Error(ErrorNumber::overflow,
+                "Overflow: " + shortest_text(value) + " is beyond the 32-bit integer range");
+}
+
+bool overflows_single(double value) noexcept {
+    return !(std::fabs(value) < single_overflow_threshold);
+}
+
+float round_to_single(double value) noexcept {
+    if (std::isnan(value)) {
+        return std::nanf("");
+    }
+    if (overflows_single(value)) {
+        return value < 0 ? -HUGE_VALF : HUGE_VALF;
+    }
+    return static_cast<float>(value);
+}
+
+std::string number_text(float value) {
+    std::array<char, 32> buffer{};
+    const bool negative = value < 0.0F;
+    const float shown = negative ? value : std::fabs(value);
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), shown);
+    std::string text = negative ? "" : " ";
+    text.append(buffer.data(), result.ptr);
+    return text;
+}
+
+std::string format_number(float value) {
+    if (!std::isfinite(value)) {
+        throw Error(ErrorNumber::floating_point,
+                    "Floating-point error: cannot write " + shortest_text(value) + " as a number");
+    }
+    // The shortest digits that read back as the same single, as d.ddde±x.
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::scientific);
+    const std::string_view scientific(buffer.data(),
+                                      static_cast<std::size_t>(result.ptr - buffer.data()));
+    const bool negative = scientific.front() == '-';
+    const auto e = scientific.find('e');
+    std::string digits;
+    for (const char c : scientific.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
+        if (c != '.') {
+            digits.push_back(c);
+        }
+    }
+    int exponent = 0;
+    const auto exponent_text = without_plus(scientific.substr(e + 1));
+    std::from_chars(exponent_text.data(), exponent_text.data() + exponent_text.size(), exponent);
+
+    // Lay the digits out in fixed point: `point` integer digits, then at least four decimals.
+    long point = exponent + 1;
+    if (point < 1) {
+        digits.insert(0, static_cast<std::size_t>(1 - point), '0');
+        point = 1;
+    }
+    const auto kept = static_cast<std::size_t>(point) + 3;
+    if (digits.size() < kept + 1) {
+        digits.resize(kept + 1, '0');
+    }
+    const bool round_up = digits[kept] >= '5';  // halves away from zero
+    digits.resize(kept);
+    if (round_up) {
+        std::size_t i = kept;
+        while (i > 0 && digits[i - 1] == '9') {
+            digits[--i] = '0';
+        }
+        if (i == 0) {
+            digits.insert(digits.begin(), '1');
+            ++point;
+        } else {
+            ++digits[i - 1];
+        }
+    }
+    if (digits.find_first_not_of('0') == std::string::npos) {
+        return "0.0";
+    }
+    std::string_view integer(digits.data(), static_cast<std::size_t>(point));
+    while (integer.size() > 1 && integer.front() == '0') {
+        integer.remove_prefix(1);
+    }
+    std::string_view decimals = std::string_view(digits).substr(static_cast<std::size_t>(point));
+    while (decimals.size() > 1 && decimals.back() == '0') {
+        decimals.remove_suffix(1);
+    }
+    std::string text = negative ? "-" : "";
+    text.append(integer).append(".").append(decimals);
+    return text;
+}
+
+}  // namespace plessard::platform

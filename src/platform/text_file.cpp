@@ -1,0 +1,209 @@
+#include "platform/text_file.h"
+
+#include <cerrno>
+#include <system_error>
+#include <utility>
+
+#include "platform/error.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace plessard::platform {
+namespace {
+
+constexpr std::size_t read_chunk = 4096;
+
+std::string cause_of(int error_number) {
+    return error_number != 0 ? std::generic_category().message(error_number) : "unknown cause";
+}
+
+std::FILE* open_c_file(const std::filesystem::path& path, bool for_output) {
+#ifdef _WIN32
+    return ::_wfopen(path.c_str(), for_output ? L"wb" : L"rb");
+#else
+    return std::fopen(path.c_str(), for_output ? "wb" : "rb");
+#endif
+}
+
+bool is_blank(int c) noexcept { return c == ' ' || c == '\t'; }
+bool is_line_end(int c) noexcept { return c == '\r' || c == '\n'; }
+bool ends_field(int c) noexcept {
+    return c == EOF || c == ',' || is_blank(c) || is_line_end(c);
+}
+
+}  // namespace
+
+void FileCloser::operator()(std::FILE* file) const noexcept {
+    if (owned) {
+        std::fclose(file);
+    } else {
+        std::fflush(file);
+    }
+}
+
+// ---- InputFile ----
+
+InputFile::InputFile(FileHandle file, std::string data, std::string name)
+    : file_(std::move(file)), buffer_(std::move(data)), name_(std::move(name)) {}
+
+InputFile InputFile::open(const std::filesystem::path& path) {
+    errno = 0;
+    FileHandle file(open_c_file(path, false));
+    if (!file) {
+        throw Error(ErrorNumber::open_failed,
+                    "Cannot open " + path.string() + " for reading: " + cause_of(errno));
+    }
+    return InputFile(std::move(file), {}, path.string());
+}
+
+InputFile InputFile::from_memory(std::string data, std::string name) {
+    return InputFile(nullptr, std::move(data), std::move(name));
+}
+
+int InputFile::peek_byte() {
+    if (position_ == buffer_.size()) {
+        if (!file_) {
+            return EOF;
+        }
+        std::string chunk(read_chunk, '\0');
+        errno = 0;
+        const std::size_t got = std::fread(chunk.data(), 1, read_chunk, file_.get());
+        if (got == 0) {
+            if (std::ferror(file_.get()) != 0) {
+                throw Error(ErrorNumber::read_failed,
+                            "Cannot read " + name_ + ": " + cause_of(errno));
+            }
+            file_.reset();
+            return EOF;
+        }
+        chunk.resize(got);
+        buffer_ = std::move(chunk);
+        position_ = 0;
+    }
+    return static_cast<unsigned char>(buffer_[position_]);
+}
+
+int InputFile::next_byte() {
+    const int c = peek_byte();
+    if (c != EOF) {
+        ++position_;
+    }
+    return c;
+}
+
+void InputFile::skip_blanks() {
+    while (is_blank(peek_byte())) {
+        ++position_;
+    }
+}
+
+Field InputFile::next_field(std::size_t max_length) {
+    if (!started_) {
+        started_ = true;
+        static constexpr std::string_view bom = "\xEF\xBB\xBF";
+        std::size_t matched = 0;
+        while (matched < bom.size() && peek_byte() == static_cast<unsigned char>(bom[matched])) {
+            ++position_;
+            ++matched;
+        }
+        if (matched != 0 && matched != bom.size()) {
+            // Not a byte-order mark after all: the bytes belong to the first field.
+            buffer_.erase(0, position_);
+            buffer_.insert(0, bom.substr(0, matched));
+            position_ = 0;
+        }
+    }
+    int c = peek_byte();
+    while (is_blank(c) || is_line_end(c)) {
+        ++position_;
+        c = peek_byte();
+    }
+    if (c == EOF) {
+        return {Field::Kind::end, {}};
+    }
+    if (c == ',') {
+        ++position_;
+        return {Field::Kind::empty, {}};
+    }
+    Field field{Field::Kind::text, {}};
+    while (!ends_field(peek_byte())) {
+        if (field.text.size() == max_length) {
+            field.kind = Field::Kind::too_long;
+            return field;
+        }
+        field.text.push_back(static_cast<char>(next_byte()));
+    }
+    skip_blanks();
+    if (peek_byte() == ',') {
+        ++position_;
+    }
+    return field;
+}
+
+// ---- OutputFile ----
+
+OutputFile::OutputFile(FileHandle file, std::string name)
+    : file_(std::move(file)), name_(std::move(name)) {}
+
+OutputFile OutputFile::create(const std::filesystem::path& path) {
+    errno = 0;
+    FileHandle file(open_c_file(path, true));
+    if (!file) {
+        throw Error(ErrorNumber::open_failed,
+                    "Cannot open " + path.string() + " for writing: " + cause_of(errno));
+    }
+    return OutputFile(std::move(file), path.string());
+}
+
+OutputFile OutputFile::standard_output() {
+#ifdef _WIN32
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+#endif
+    return OutputFile(FileHandle(stdout, FileCloser{false}), "standard output");
+}
+
+void OutputFile::print_line(std::string_view text) {
+    if (!file_) {
+        throw Error(ErrorNumber::write_failed, "Cannot write to " + name_ + ": the file is closed");
+    }
+    errno = 0;
+    const bool written = std::fwrite(text.data(), 1, text.size(), file_.get()) == text.size() &&
+                         std::fwrite("\r\n", 1, 2, file_.get()) == 2;
+    if (!written) {
+        throw Error(ErrorNumber::write_failed, "Cannot write to " + name_ + ": " + cause_of(errno));
+    }
+}
+
+void OutputFile::close() {
+    if (!file_) {
+        return;
+    }
+    const bool owned = file_.get_deleter().owned;
+    std::FILE* file = file_.release();
+    errno = 0;
+    bool ok = std::fflush(file) == 0 && std::ferror(file) == 0;
+    int cause = errno;
+    if (owned) {
+        errno = 0;
+        const bool closed = std::fclose(file) == 0;
+        if (ok && !closed) {
+            ok = false;
+            cause = errno;
+        }
+    }
+    if (!ok) {
+        throw Error(ErrorNumber::close_failed, "Cannot write to " + name_ + ": " + cause_of(cause));
+    }
+}
+
+// ---- TextBuffer ----
+
+void TextBuffer::print_line(std::string_view text) {
+    text_.append(text);
+    text_.append("\r\n");
+}
+
+}  // namespace plessard::platform

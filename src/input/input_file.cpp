@@ -34,18 +34,18 @@ std::string shown(const std::string& text) {
 [[noreturn]] void refuse(const platform::InputFile& file, std::size_t index,
                          const std::string& what) {
     throw Error(ErrorNumber::bad_field, "Cannot read " + file.name() + ": field " +
-                                            std::to_string(index + 1) + " (" +
-                                            field_names[index] + ") " + what);
+                                            std::to_string(index + 1) + " (" + field_names[index] +
+                                            ") " + what);
 }
 
 float read_one(platform::InputFile& file, std::size_t index) {
     const Field field = file.next_field(longest_field);
     switch (field.kind) {
         case Field::Kind::end:
-            throw Error(ErrorNumber::past_end,
-                        "Cannot read " + file.name() + ": it ends after " + std::to_string(index) +
-                            (index == 1 ? " number" : " numbers") +
-                            ", and six are needed (L1, L2, H1, H2, R1, R2)");
+            throw Error(ErrorNumber::past_end, "Cannot read " + file.name() + ": it ends after " +
+                                                   std::to_string(index) +
+                                                   (index == 1 ? " number" : " numbers") +
+                                                   ", and six are needed (L1, L2, H1, H2, R1, R2)");
         case Field::Kind::empty:
             refuse(file, index, "is empty");
         case Field::Kind::too_long:

@@ -4,6 +4,8 @@
 
 namespace plessard::macro {
 
-std::string fmt(float value) { return platform::format_number(value); }
+std::string fmt(float value) {
+    return platform::format_number(value);
+}
 
 }  // namespace plessard::macro

@@ -22,7 +22,9 @@ struct Operand {
 // The text of the operand is the expression itself, so a message names exactly what
 // overflowed.
 #define PLESSARD_OPERAND(expression) \
-    Operand { expression, #expression }
+    Operand {                        \
+        expression, #expression      \
+    }
 
 std::string where(std::int64_t line, std::string_view code_text) {
     std::string code(code_text);
@@ -77,8 +79,8 @@ void write_part_array(platform::LineSink& out, const input::PartDimensions& part
     std::int64_t line = header_lines + 1;
     for (std::int64_t i = 1; i <= array.NX; ++i) {
         for (std::int64_t j = 1; j <= array.NY; ++j) {
-            const std::string place = "the origin of part (" + std::to_string(i) + ", " +
-                                      std::to_string(j) + ")";
+            const std::string place =
+                "the origin of part (" + std::to_string(i) + ", " + std::to_string(j) + ")";
             const auto column = static_cast<double>(i - 1);
             const auto row = static_cast<double>(j - 1);
             const float x0 = to_single(PLESSARD_OPERAND((L1 + DX) * column), place);

@@ -50,8 +50,7 @@ std::optional<ParameterRejection> check_count(ParameterField field, std::string_
     const double value = platform::text_value(trimmed);
     count = std::fabs(value) < 1e9 ? platform::round_to_long(value) : 0;
     if (count < 1 || count > 10) {
-        return ParameterRejection{field,
-                                  std::string(field_name(field)) + " must between 1 and 10"};
+        return ParameterRejection{field, std::string(field_name(field)) + " must between 1 and 10"};
     }
     return std::nullopt;
 }

@@ -20,12 +20,12 @@ enum class ErrorNumber : int {
 };
 
 class Error : public std::runtime_error {
-public:
+  public:
     Error(ErrorNumber number, const std::string& description);
 
     [[nodiscard]] ErrorNumber number() const noexcept { return number_; }
 
-private:
+  private:
     ErrorNumber number_;
 };
 

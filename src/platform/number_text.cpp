@@ -11,7 +11,9 @@
 namespace plessard::platform {
 namespace {
 
-bool is_digit(char c) noexcept { return c >= '0' && c <= '9'; }
+bool is_digit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
 
 // What the grammar check learns on the way: whether the text is a number at all and the decimal
 // exponent of its first significant digit, which tells overflow from underflow when a
@@ -130,7 +132,9 @@ std::string_view trim_text(std::string_view text) noexcept {
     return text;
 }
 
-bool is_numeric_text(std::string_view text) noexcept { return scan_number(text).valid; }
+bool is_numeric_text(std::string_view text) noexcept {
+    return scan_number(text).valid;
+}
 
 double text_value(std::string_view text) noexcept {
     const auto shape = scan_number(text);

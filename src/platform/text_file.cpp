@@ -28,8 +28,12 @@ std::FILE* open_c_file(const std::filesystem::path& path, bool for_output) {
 #endif
 }
 
-bool is_blank(int c) noexcept { return c == ' ' || c == '\t'; }
-bool is_line_end(int c) noexcept { return c == '\r' || c == '\n'; }
+bool is_blank(int c) noexcept {
+    return c == ' ' || c == '\t';
+}
+bool is_line_end(int c) noexcept {
+    return c == '\r' || c == '\n';
+}
 bool ends_field(int c) noexcept {
     return c == EOF || c == ',' || is_blank(c) || is_line_end(c);
 }

@@ -32,7 +32,7 @@ struct Field {
 // (CR LF, LF or CR) in any mix; blank lines are skipped and a UTF-8 byte-order mark at the start
 // is passed over. Only what the fields asked for is read, so a huge file costs nothing.
 class InputFile {
-public:
+  public:
     // Raises open_failed, naming the path and the cause.
     [[nodiscard]] static InputFile open(const std::filesystem::path& path);
     [[nodiscard]] static InputFile from_memory(std::string data, std::string name);
@@ -43,7 +43,7 @@ public:
     // The path or name given when the file was opened, for messages.
     [[nodiscard]] const std::string& name() const noexcept { return name_; }
 
-private:
+  private:
     InputFile(FileHandle file, std::string data, std::string name);
     int next_byte();
     int peek_byte();
@@ -59,7 +59,7 @@ private:
 
 // Where record lines go: a file, standard output, or memory.
 class LineSink {
-public:
+  public:
     LineSink() = default;
     LineSink(const LineSink&) = delete;
     LineSink& operator=(const LineSink&) = delete;
@@ -68,7 +68,7 @@ public:
     // Writes the text and CR LF. Raises write_failed.
     virtual void print_line(std::string_view text) = 0;
 
-protected:
+  protected:
     LineSink(LineSink&&) = default;
     LineSink& operator=(LineSink&&) = default;
 };
@@ -77,7 +77,7 @@ protected:
 // platform. A write or a close whose flush fails raises: a full disk never passes silently.
 // The file is closed on every path out; the destructor closes quietly what close() did not.
 class OutputFile final : public LineSink {
-public:
+  public:
     // Creates or empties the file. Raises open_failed, naming the path and the cause.
     [[nodiscard]] static OutputFile create(const std::filesystem::path& path);
     // Standard output, switched to binary so that CR LF stays CR LF.
@@ -93,7 +93,7 @@ public:
 
     [[nodiscard]] const std::string& name() const noexcept { return name_; }
 
-private:
+  private:
     OutputFile(FileHandle file, std::string name);
 
     FileHandle file_;
@@ -102,12 +102,12 @@ private:
 
 // Lines kept in memory, each ended by CR LF, exactly as a file would hold them.
 class TextBuffer final : public LineSink {
-public:
+  public:
     void print_line(std::string_view text) override;
     [[nodiscard]] const std::string& text() const noexcept { return text_; }
     void clear() noexcept { text_.clear(); }
 
-private:
+  private:
     std::string text_;
 };
 

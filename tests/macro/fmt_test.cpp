@@ -17,28 +17,30 @@ struct FmtCase {
 
 class FmtTable : public ::testing::TestWithParam<FmtCase> {};
 
-TEST_P(FmtTable, WritesThePattern) { EXPECT_EQ(fmt(GetParam().value), GetParam().text); }
+TEST_P(FmtTable, WritesThePattern) {
+    EXPECT_EQ(fmt(GetParam().value), GetParam().text);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, FmtTable,
-    ::testing::Values(
-        // The table every host relies on.
-        FmtCase{0.0F, "0.0"}, FmtCase{1.0F, "1.0"}, FmtCase{-1.0F, "-1.0"}, FmtCase{0.8F, "0.8"},
-        FmtCase{2.25F, "2.25"}, FmtCase{2.05F, "2.05"}, FmtCase{12.3456F, "12.346"},
-        FmtCase{9.9996F, "10.0"}, FmtCase{0.0004F, "0.0"}, FmtCase{1234567.0F, "1234567.0"},
-        // From the shortest decimal form, halves away from zero.
-        FmtCase{0.0625F, "0.063"}, FmtCase{-0.0625F, "-0.063"}, FmtCase{2.0005F, "2.001"},
-        FmtCase{100000.1F, "100000.1"}, FmtCase{3e10F, "30000000000.0"},
-        FmtCase{1000000.5F, "1000000.5"},
-        // Zero in every disguise has no sign.
-        FmtCase{-0.0F, "0.0"}, FmtCase{-0.0004F, "0.0"}, FmtCase{-0.0005F, "-0.001"},
-        FmtCase{0.0005F, "0.001"},
-        // Rounding that carries through every digit, and values below one.
-        FmtCase{99.9995F, "100.0"}, FmtCase{-9.9999F, "-10.0"}, FmtCase{0.001F, "0.001"},
-        FmtCase{0.5F, "0.5"}, FmtCase{0.1F, "0.1"}, FmtCase{-0.8F, "-0.8"},
-        FmtCase{26.4F, "26.4"}, FmtCase{17.6F, "17.6"}, FmtCase{1e-30F, "0.0"},
-        FmtCase{1e20F, "100000000000000000000.0"},
-        FmtCase{3.4028235e38F, "340282350000000000000000000000000000000.0"}));
+INSTANTIATE_TEST_SUITE_P(Values, FmtTable,
+                         ::testing::Values(
+                             // The table every host relies on.
+                             FmtCase{0.0F, "0.0"}, FmtCase{1.0F, "1.0"}, FmtCase{-1.0F, "-1.0"},
+                             FmtCase{0.8F, "0.8"}, FmtCase{2.25F, "2.25"}, FmtCase{2.05F, "2.05"},
+                             FmtCase{12.3456F, "12.346"}, FmtCase{9.9996F, "10.0"},
+                             FmtCase{0.0004F, "0.0"}, FmtCase{1234567.0F, "1234567.0"},
+                             // From the shortest decimal form, halves away from zero.
+                             FmtCase{0.0625F, "0.063"}, FmtCase{-0.0625F, "-0.063"},
+                             FmtCase{2.0005F, "2.001"}, FmtCase{100000.1F, "100000.1"},
+                             FmtCase{3e10F, "30000000000.0"}, FmtCase{1000000.5F, "1000000.5"},
+                             // Zero in every disguise has no sign.
+                             FmtCase{-0.0F, "0.0"}, FmtCase{-0.0004F, "0.0"},
+                             FmtCase{-0.0005F, "-0.001"}, FmtCase{0.0005F, "0.001"},
+                             // Rounding that carries through every digit, and values below one.
+                             FmtCase{99.9995F, "100.0"}, FmtCase{-9.9999F, "-10.0"},
+                             FmtCase{0.001F, "0.001"}, FmtCase{0.5F, "0.5"}, FmtCase{0.1F, "0.1"},
+                             FmtCase{-0.8F, "-0.8"}, FmtCase{26.4F, "26.4"}, FmtCase{17.6F, "17.6"},
+                             FmtCase{1e-30F, "0.0"}, FmtCase{1e20F, "100000000000000000000.0"},
+                             FmtCase{3.4028235e38F, "340282350000000000000000000000000000000.0"}));
 
 TEST(Fmt, RefusesWhatIsNotANumber) {
     EXPECT_THROW((void)fmt(INFINITY), platform::Error);

@@ -1,0 +1,86 @@
+#include "macro/writing_run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/error.h"
+#include "support/temp_folder.h"
+
+namespace plessard::macro {
+namespace {
+
+using platform::Error;
+using platform::ErrorNumber;
+using testing::TempFolder;
+
+const input::PartDimensions example{10.0F, 4.0F, 8.0F, 3.0F, 1.0F, 0.5F};
+
+std::string golden(const char* name) {
+    return TempFolder::read_file(std::string(PLESSARD_TEST_DATA) + "/" + name);
+}
+
+TEST(WriteOutputFile, WritesTheWholeFileBesideTheInput) {
+    const TempFolder folder;
+    folder.write("vb_output.txt", std::string(100000, 'x'));  // an older, longer file
+    write_output_file(folder.path(), example, {1.0F, 0.8F, 4, 3});
+    EXPECT_EQ(folder.read("vb_output.txt"), golden("default_array.txt"));
+}
+
+TEST(WriteOutputFile, OverflowLeavesTheLinesBeforeWithoutTheEndMark) {
+    const TempFolder folder;
+    try {
+        write_output_file(folder.path(), {1e38F, 4.0F, 8.0F, 3.0F, 1.0F, 0.5F},
+                          {1.0F, 0.8F, 10, 1});
+        FAIL() << "no overflow";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.number(), ErrorNumber::floating_point);
+    }
+    // The file was closed on the way out, so its lines are all there and it can be removed.
+    EXPECT_EQ(folder.read("vb_output.txt"), "101, -1.0\r\n102, -0.8\r\n103, 0\r\n");
+    EXPECT_TRUE(std::filesystem::remove(folder.path() / "vb_output.txt"));
+}
+
+TEST(WriteOutputFile, AFolderInPlaceOfTheFileRaisesAndWritesNothing) {
+    const TempFolder folder;
+    std::filesystem::create_directory(folder.path() / "vb_output.txt");
+    try {
+        write_output_file(folder.path(), example, {1.0F, 0.8F, 1, 1});
+        FAIL();
+    } catch (const Error& error) {
+        EXPECT_EQ(error.number(), ErrorNumber::open_failed);
+        EXPECT_EQ(platform::error_description(error),
+                  "Cannot open " + (folder.path() / "vb_output.txt").string() +
+                      " for writing: Is a directory");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "vb_output.txt"));
+}
+
+TEST(WriteOutputFile, AFullDiskRaises) {
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full on this system";
+    }
+    const TempFolder folder;
+    std::filesystem::create_symlink("/dev/full", folder.path() / "vb_output.txt");
+    for (const params::ArrayParameters array :
+         {params::ArrayParameters{1.0F, 0.8F, 1, 1}, params::ArrayParameters{1.0F, 0.8F, 10, 10}}) {
+        try {
+            write_output_file(folder.path(), example, array);
+            FAIL() << "a full disk passed silently";
+        } catch (const Error& error) {
+            EXPECT_EQ(platform::error_description(error),
+                      "Cannot write to " + (folder.path() / "vb_output.txt").string() +
+                          ": No space left on device");
+        }
+    }
+}
+
+TEST(WriteMacro, EndsWithTheEndMark) {
+    platform::TextBuffer out;
+    write_macro(out, example, {1.0F, 0.8F, 10, 10});
+    EXPECT_EQ(out.text(), golden("array_10x10.txt"));
+}
+
+}  // namespace
+}  // namespace plessard::macro

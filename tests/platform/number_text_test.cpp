@@ -1,0 +1,157 @@
+#include "platform/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "platform/error.h"
+
+namespace plessard::platform {
+namespace {
+
+TEST(TrimText, RemovesSpacesAndTabsAtBothEndsOnly) {
+    EXPECT_EQ(trim_text("  2.5 \t"), "2.5");
+    EXPECT_EQ(trim_text("\t\t"), "");
+    EXPECT_EQ(trim_text("1 2"), "1 2");
+    EXPECT_EQ(trim_text("\n1\r"), "\n1\r");  // line ends are not blanks
+}
+
+struct GrammarCase {
+    const char* text;
+    bool numeric;
+};
+
+class NumberGrammar : public ::testing::TestWithParam<GrammarCase> {};
+
+TEST_P(NumberGrammar, AcceptsOnlyPlainDecimalNumbers) {
+    EXPECT_EQ(is_numeric_text(GetParam().text), GetParam().numeric) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumberGrammar,
+    ::testing::Values(GrammarCase{"0", true}, GrammarCase{"12", true}, GrammarCase{"-3", true},
+                      GrammarCase{"+3", true}, GrammarCase{"2.5", true}, GrammarCase{".5", true},
+                      GrammarCase{"5.", true}, GrammarCase{"-.5", true}, GrammarCase{"1e10", true},
+                      GrammarCase{"1E-3", true}, GrammarCase{"1.5e+3", true},
+                      GrammarCase{"1e99999999999999999999", true}, GrammarCase{"", false},
+                      GrammarCase{".", false}, GrammarCase{"-", false}, GrammarCase{"+", false},
+                      GrammarCase{"e5", false}, GrammarCase{"1e", false}, GrammarCase{"1e+", false},
+                      GrammarCase{"1.2.3", false}, GrammarCase{"2,5", false},
+                      GrammarCase{"1,000", false}, GrammarCase{"0x10", false},
+                      GrammarCase{"&H10", false}, GrammarCase{"inf", false},
+                      GrammarCase{"nan", false}, GrammarCase{"12abc", false},
+                      GrammarCase{"1 2", false}, GrammarCase{" 1", false},
+                      GrammarCase{"--1", false}, GrammarCase{"1d3", false},
+                      GrammarCase{"١", false}));
+
+TEST(TextValue, ReadsWhateverTheLocaleAndSaturatesAtTheDoubleRange) {
+    EXPECT_EQ(text_value("2.5"), 2.5);
+    EXPECT_EQ(text_value("+.5"), 0.5);
+    EXPECT_EQ(text_value("-1e3"), -1000.0);
+    EXPECT_EQ(text_value("1e400"), HUGE_VAL);
+    EXPECT_EQ(text_value("-1e400"), -HUGE_VAL);
+    EXPECT_EQ(text_value("1e-400"), 0.0);
+    EXPECT_TRUE(std::signbit(text_value("-1e-400")));
+    EXPECT_EQ(text_value("0.000000000000000000000000000000000001e400"), HUGE_VAL);
+    EXPECT_EQ(text_value("100000000000000000000000000000000000000e-400"), 0.0);
+}
+
+struct SingleCase {
+    const char* text;
+    SingleStatus status;
+    float value;
+};
+
+class SingleValueTable : public ::testing::TestWithParam<SingleCase> {};
+
+TEST_P(SingleValueTable, RoundsOnceStraightToSingle) {
+    const auto result = single_value(GetParam().text);
+    EXPECT_EQ(result.status, GetParam().status) << GetParam().text;
+    if (result.status == SingleStatus::ok) {
+        EXPECT_EQ(result.value, GetParam().value) << GetParam().text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SingleValueTable,
+    ::testing::Values(
+        SingleCase{"0.8", SingleStatus::ok, 0.8F}, SingleCase{"-4", SingleStatus::ok, -4.0F},
+        // Just above a tie: through a double it would round twice and land on 1.
+        SingleCase{"1.00000005960464477539062500001", SingleStatus::ok, 1.00000011920928955F},
+        SingleCase{"3.4028235e38", SingleStatus::ok, 3.4028235e38F},
+        SingleCase{"3.4028236e38", SingleStatus::out_of_range, 0.0F},
+        SingleCase{"1e39", SingleStatus::out_of_range, 0.0F},
+        SingleCase{"-1e39", SingleStatus::out_of_range, 0.0F},
+        SingleCase{"1e-50", SingleStatus::ok, 0.0F}, SingleCase{"1e-45", SingleStatus::ok, 1e-45F},
+        SingleCase{"abc", SingleStatus::not_a_number, 0.0F},
+        SingleCase{"", SingleStatus::not_a_number, 0.0F}));
+
+struct RoundCase {
+    double value;
+    std::int32_t rounded;
+};
+
+class RoundToLong : public ::testing::TestWithParam<RoundCase> {};
+
+TEST_P(RoundToLong, RoundsHalvesToEven) {
+    EXPECT_EQ(round_to_long(GetParam().value), GetParam().rounded) << GetParam().value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RoundToLong,
+    ::testing::Values(RoundCase{0.5, 0}, RoundCase{1.5, 2}, RoundCase{2.5, 2}, RoundCase{-0.5, 0},
+                      RoundCase{-1.5, -2}, RoundCase{0.6, 1}, RoundCase{10.4, 10},
+                      RoundCase{10.5, 10}, RoundCase{10.6, 11}, RoundCase{2147483647.0, 2147483647},
+                      RoundCase{2147483647.4, 2147483647}, RoundCase{-2147483648.5, -2147483648}));
+
+TEST(RoundToLong, RaisesOverflowBeyondThirtyTwoBits) {
+    for (const double value :
+         {2147483647.5, -2147483649.0, 1e10, HUGE_VAL, -HUGE_VAL, static_cast<double>(NAN)}) {
+        try {
+            (void)round_to_long(value);
+            ADD_FAILURE() << value;
+        } catch (const Error& error) {
+            EXPECT_EQ(error.number(), ErrorNumber::overflow);
+        }
+    }
+    try {
+        (void)round_to_long(1e10);
+    } catch (const Error& error) {
+        EXPECT_STREQ(error.what(), "Overflow: 1e+10 is beyond the 32-bit integer range");
+    }
+}
+
+TEST(RoundToSingle, GivesInfinityOnlyPastTheLastRoundingBoundary) {
+    EXPECT_EQ(round_to_single(100.000001), 100.0F);
+    EXPECT_EQ(round_to_single(100.00001), 100.00000762939453F);
+    EXPECT_EQ(round_to_single(0x1.fffffefffffffp+127), 3.4028235e38F);
+    EXPECT_EQ(round_to_single(0x1.ffffffp+127), HUGE_VALF);
+    EXPECT_EQ(round_to_single(-1e39), -HUGE_VALF);
+    EXPECT_FALSE(overflows_single(0x1.fffffefffffffp+127));
+    EXPECT_TRUE(overflows_single(0x1.ffffffp+127));
+    EXPECT_TRUE(overflows_single(HUGE_VAL));
+}
+
+struct LabelCase {
+    float value;
+    const char* text;
+};
+
+class NumberText : public ::testing::TestWithParam<LabelCase> {};
+
+TEST_P(NumberText, ShortestTextWithBlankForNonNegative) {
+    EXPECT_EQ(number_text(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, NumberText,
+                         ::testing::Values(LabelCase{10.0F, " 10"}, LabelCase{0.5F, " 0.5"},
+                                           LabelCase{0.0F, " 0"}, LabelCase{-0.0F, " 0"},
+                                           LabelCase{-4.0F, "-4"}, LabelCase{0.8F, " 0.8"},
+                                           LabelCase{-0.1F, "-0.1"},
+                                           LabelCase{123456.78F, " 123456.78"},
+                                           LabelCase{1e10F, " 1e+10"}));
+
+}  // namespace
+}  // namespace plessard::platform

@@ -26,20 +26,27 @@ struct Operand {
         expression, #expression      \
     }
 
-std::string where(std::int64_t line, std::string_view code_text) {
-    std::string code(code_text);
+// Where an operand stands, for the message of an overflow; built only when one happens.
+struct Place {
+    std::int64_t line;
+    std::string_view code_text;
+};
+
+std::string describe(const Place& place) {
+    std::string code(place.code_text);
     while (!code.empty() && (code.back() == ' ' || code.back() == ',')) {
         code.pop_back();
     }
-    return "record " + code + " (line " + std::to_string(line) + ")";
+    return "record " + code + " (line " + std::to_string(place.line) + ")";
 }
 
 // Rounds once to single; a result beyond the single range stops the file here.
-float to_single(const Operand& operand, const std::string& place) {
+float to_single(const Operand& operand, const Place& place) {
     if (platform::overflows_single(operand.value)) {
         throw platform::Error(platform::ErrorNumber::floating_point,
                               std::string("Floating-point overflow: ") + operand.expression +
-                                  " in " + place + " is beyond the single-precision range");
+                                  " in " + describe(place) +
+                                  " is beyond the single-precision range");
     }
     return static_cast<float>(operand.value);
 }
@@ -49,7 +56,7 @@ void write_record(platform::LineSink& out, std::int64_t line, std::string_view c
     std::array<float, 4> values{};
     std::size_t count = 0;
     for (const Operand& operand : operands) {
-        values.at(count++) = to_single(operand, where(line, code_text));
+        values.at(count++) = to_single(operand, Place{line, code_text});
     }
     out.print_line(record_line(code_text, std::span<const float>(values.data(), count)));
 }
@@ -79,8 +86,8 @@ void write_part_array(platform::LineSink& out, const input::PartDimensions& part
     std::int64_t line = header_lines + 1;
     for (std::int64_t i = 1; i <= array.NX; ++i) {
         for (std::int64_t j = 1; j <= array.NY; ++j) {
-            const std::string place =
-                "the origin of part (" + std::to_string(i) + ", " + std::to_string(j) + ")";
+            // The origin is first needed by the start point of the part.
+            const Place place{line, code::start_point};
             const auto column = static_cast<double>(i - 1);
             const auto row = static_cast<double>(j - 1);
             const float x0 = to_single(PLESSARD_OPERAND((L1 + DX) * column), place);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,5 +51,16 @@ struct SingleValue {
 // halves away from zero; a value that rounds to zero is "0.0" with no sign. A non-finite value
 // raises the floating-point error.
 [[nodiscard]] std::string format_number(float value);
+
+// format_number into a buffer of number_text_capacity characters; returns the end of the text.
+// Record lines are built with it, without a string for every number.
+inline constexpr std::size_t number_text_capacity = 48;
+char* write_number(float value, char* out);
+
+// The two ways format_number takes, open to tests that hold them against each other: the
+// general one from the shortest decimal digits, and a fast one from the exact value that
+// gives up (nullopt) where the two could differ.
+[[nodiscard]] std::string format_number_from_shortest(float value);
+[[nodiscard]] std::optional<std::string> format_number_exactly(float value);
 
 }  // namespace plessard::platform

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 namespace plessard::macro {
@@ -31,6 +32,18 @@ TEST(RecordLine, SpellsEveryKindOfRecord) {
     for (const auto& c : cases) {
         EXPECT_EQ(c.line, c.expected);
     }
+}
+
+TEST(RecordLine, TheWidestNumbersFit) {
+    const float widest = -3.4028235e38F;
+    const std::string number = "-340282350000000000000000000000000000000.0";
+    EXPECT_EQ(record_line(code::arc_cw, {widest, widest, widest, widest}),
+              "2," + number + ", " + number + ", " + number + ", " + number);
+}
+
+TEST(RecordLine, RefusesWhatNoRecordIs) {
+    EXPECT_THROW((void)record_line("1,", {1.0F, 2.0F, 3.0F, 4.0F, 5.0F}), std::length_error);
+    EXPECT_THROW((void)record_line("a much too long code", {}), std::length_error);
 }
 
 }  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+
+#include "macro/macro_reader.h"
+
+namespace plessard::cli {
+
+// The summary of an accepted macro file, one fact per line.
+[[nodiscard]] std::string summary_text(const macro::MacroCheck& check);
+
+// Checks a macro file. Accepted: the summary to out, warnings to err, exit_success.
+// Otherwise every problem to err as FILE:LINE: message, exit_failure; an unreadable file gives
+// its description and exit_failure as well.
+[[nodiscard]] int run_check(const std::filesystem::path& file, std::ostream& out,
+                            std::ostream& err);
+
+// Every problem of the check, one line each, in line order.
+void report_problems(const macro::MacroCheck& check, std::ostream& err);
+
+}  // namespace plessard::cli

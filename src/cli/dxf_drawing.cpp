@@ -1,0 +1,155 @@
+#include "cli/dxf_drawing.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "cli/drawing_number.h"
+
+namespace plessard::cli {
+namespace {
+
+using macro::MacroPoint;
+using macro::MacroSegment;
+using macro::SegmentKind;
+
+constexpr std::string_view rectangle_layer = "RECTANGLE";
+constexpr std::string_view parts_layer = "PARTS";
+
+// A DXF file is a list of pairs: a group code on one line, its value on the next. The codes
+// are right-aligned in three columns, the way CAD programs write them.
+class DxfPairs {
+  public:
+    explicit DxfPairs(platform::LineSink& out) : out_(out) {}
+
+    void text(int code, std::string_view value) {
+        std::string code_text = std::to_string(code);
+        if (code_text.size() < 3) {
+            code_text.insert(0, 3 - code_text.size(), ' ');
+        }
+        out_.print_line(code_text);
+        out_.print_line(value);
+    }
+    void number(int code, double value) { text(code, drawing_number(value)); }
+    void integer(int code, int value) { text(code, std::to_string(value)); }
+
+    // Codes 10 and 20 (30 for Z) for a point, or 11/21/31 for the second point of a line.
+    void point(int first_code, const MacroPoint& point) {
+        number(first_code, point.x);
+        number(first_code + 10, point.y);
+        number(first_code + 20, 0.0);
+    }
+
+    void line(std::string_view layer, const MacroPoint& from, const MacroPoint& to) {
+        text(0, "LINE");
+        text(8, layer);
+        point(10, from);
+        point(11, to);
+    }
+
+  private:
+    platform::LineSink& out_;
+};
+
+void write_header(DxfPairs& dxf, const macro::MacroCheck& check) {
+    const macro::MacroBounds bounds = macro::drawing_bounds(check);
+    dxf.text(0, "SECTION");
+    dxf.text(2, "HEADER");
+    dxf.text(9, "$ACADVER");
+    dxf.text(1, "AC1009");
+    dxf.text(9, "$EXTMIN");
+    dxf.point(10, {bounds.left, bounds.bottom});
+    dxf.text(9, "$EXTMAX");
+    dxf.point(10, {bounds.right, bounds.top});
+    dxf.text(0, "ENDSEC");
+}
+
+void write_tables(DxfPairs& dxf) {
+    dxf.text(0, "SECTION");
+    dxf.text(2, "TABLES");
+
+    dxf.text(0, "TABLE");
+    dxf.text(2, "LTYPE");
+    dxf.integer(70, 1);
+    dxf.text(0, "LTYPE");
+    dxf.text(2, "CONTINUOUS");
+    dxf.integer(70, 0);
+    dxf.text(3, "Solid line");
+    dxf.integer(72, 65);
+    dxf.integer(73, 0);
+    dxf.number(40, 0.0);
+    dxf.text(0, "ENDTAB");
+
+    dxf.text(0, "TABLE");
+    dxf.text(2, "LAYER");
+    dxf.integer(70, 2);
+    constexpr int grey = 8;
+    constexpr int white = 7;
+    const std::array<std::pair<std::string_view, int>, 2> layers{
+        {{rectangle_layer, grey}, {parts_layer, white}}};
+    for (const auto& [name, colour] : layers) {
+        dxf.text(0, "LAYER");
+        dxf.text(2, name);
+        dxf.integer(70, 0);
+        dxf.integer(62, colour);
+        dxf.text(6, "CONTINUOUS");
+    }
+    dxf.text(0, "ENDTAB");
+
+    dxf.text(0, "ENDSEC");
+}
+
+void write_arc(DxfPairs& dxf, const MacroSegment& arc) {
+    const double radius = macro::arc_radius(arc);
+    if (radius == 0.0 || macro::arc_sweep(arc) == 0.0) {
+        // An arc that turns through nothing draws nothing; DXF would read it as a full circle.
+        return;
+    }
+    // DXF arcs always run counter-clockwise from the start angle to the end angle, so a
+    // clockwise arc is the counter-clockwise one from its end to its start.
+    const bool clockwise = arc.kind == SegmentKind::arc_cw;
+    const MacroPoint& from = clockwise ? arc.end : arc.start;
+    const MacroPoint& to = clockwise ? arc.start : arc.end;
+    dxf.text(0, "ARC");
+    dxf.text(8, parts_layer);
+    dxf.point(10, arc.centre);
+    dxf.number(40, radius);
+    dxf.number(50, macro::direction_degrees(arc.centre, from));
+    dxf.number(51, macro::direction_degrees(arc.centre, to));
+}
+
+void write_entities(DxfPairs& dxf, const macro::MacroCheck& check) {
+    dxf.text(0, "SECTION");
+    dxf.text(2, "ENTITIES");
+    if (check.has_rectangle) {
+        const MacroPoint& low = check.rectangle.lower_left;
+        const MacroPoint& high = check.rectangle.upper_right;
+        const MacroPoint corners[] = {low, {high.x, low.y}, high, {low.x, high.y}};
+        for (std::size_t i = 0; i < 4; ++i) {
+            dxf.line(rectangle_layer, corners[i], corners[(i + 1) % 4]);
+        }
+    }
+    for (const macro::MacroContour& contour : check.contours) {
+        for (const MacroSegment& segment : contour.segments) {
+            if (segment.kind == SegmentKind::line) {
+                dxf.line(parts_layer, segment.start, segment.end);
+            } else {
+                write_arc(dxf, segment);
+            }
+        }
+    }
+    dxf.text(0, "ENDSEC");
+}
+
+}  // namespace
+
+void write_dxf(platform::LineSink& out, const macro::MacroCheck& check) {
+    DxfPairs dxf(out);
+    write_header(dxf, check);
+    write_tables(dxf);
+    write_entities(dxf, check);
+    dxf.text(0, "EOF");
+}
+
+}  // namespace plessard::cli

@@ -1,0 +1,116 @@
+// plessard-macro: the macro files of the window, without the window. A host script or an
+// operator without a desktop writes, checks and looks at macro files with it.
+
+#include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "cli/check_command.h"
+#include "cli/drawing_command.h"
+#include "cli/exit_status.h"
+#include "cli/write_command.h"
+
+#ifndef PLESSARD_VERSION
+#error "PLESSARD_VERSION must name the project version"
+#endif
+
+namespace {
+
+using namespace plessard::cli;
+
+constexpr const char* version_text = "plessard-macro " PLESSARD_VERSION;
+
+CLI::App* add_command(CLI::App& app, const std::string& name, const std::string& description) {
+    CLI::App* command = app.add_subcommand(name, description);
+    command->set_version_flag("--version", version_text);
+    return command;
+}
+
+struct DrawingOptions {
+    std::string file;
+    std::string output;
+};
+
+CLI::App* add_drawing_command(CLI::App& app, const std::string& name,
+                              const std::string& description, DrawingOptions& options) {
+    CLI::App* command = add_command(app, name, description);
+    command->add_option("FILE", options.file, "The macro file to draw")->required();
+    command->add_option("-o,--output", options.output,
+                        "Where the drawing goes (default, or \"-\": standard output)");
+    return command;
+}
+
+int run(int argc, char** argv) {
+    CLI::App app("Writes, checks and draws the macro files of an array of L-shaped parts.",
+                 "plessard-macro");
+    app.set_version_flag("--version", version_text);
+    app.require_subcommand(1);
+
+    WriteOptions write_options;
+    CLI::App* write = add_command(
+        app, "write",
+        "Write a macro file from the part dimensions and the array parameters, exactly as the "
+        "window does");
+    write->add_option("--input", write_options.input, "The part dimensions (L1 L2 H1 H2 R1 R2)")
+        ->capture_default_str();
+    write
+        ->add_option("--output", write_options.output,
+                     "The macro file to write (\"-\": standard output)")
+        ->capture_default_str();
+    write->add_option("--dx", write_options.dx, "Gap between parts along X, 0 to 100")
+        ->capture_default_str();
+    write->add_option("--dy", write_options.dy, "Gap between parts along Y, 0 to 100")
+        ->capture_default_str();
+    write->add_option("--nx", write_options.nx, "Number of parts along X, 1 to 10")
+        ->capture_default_str();
+    write->add_option("--ny", write_options.ny, "Number of parts along Y, 1 to 10")
+        ->capture_default_str();
+
+    std::string check_file;
+    CLI::App* check = add_command(
+        app, "check",
+        "Check a macro file: record format, order, closed contours and arc radii; print a "
+        "summary, or every problem as FILE:LINE: message");
+    check->add_option("FILE", check_file, "The macro file to check")->required();
+
+    DrawingOptions svg_options;
+    CLI::App* svg = add_drawing_command(
+        app, "svg", "Draw the rectangle and the parts of a macro file as SVG", svg_options);
+    DrawingOptions dxf_options;
+    CLI::App* dxf = add_drawing_command(
+        app, "dxf", "Draw the rectangle and the parts of a macro file as a DXF (R12) for CAD",
+        dxf_options);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help and version end well; every other complaint about the command line is usage.
+        return app.exit(error) == 0 ? exit_success : exit_usage;
+    }
+
+    if (write->parsed()) {
+        return run_write(write_options, std::cerr);
+    }
+    if (check->parsed()) {
+        return run_check(check_file, std::cout, std::cerr);
+    }
+    if (svg->parsed()) {
+        return run_drawing(DrawingFormat::svg, svg_options.file, svg_options.output, std::cerr);
+    }
+    if (dxf->parsed()) {
+        return run_drawing(DrawingFormat::dxf, dxf_options.file, dxf_options.output, std::cerr);
+    }
+    return exit_usage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "plessard-macro: " << error.what() << '\n';
+        return exit_failure;
+    }
+}

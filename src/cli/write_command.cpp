@@ -1,0 +1,39 @@
+#include "cli/write_command.h"
+
+#include <variant>
+
+#include "cli/exit_status.h"
+#include "input/input_file.h"
+#include "macro/writing_run.h"
+#include "params/parameter_checks.h"
+#include "platform/error.h"
+#include "platform/text_file.h"
+
+namespace plessard::cli {
+
+int run_write(const WriteOptions& options, std::ostream& err) {
+    // The parameters are looked at first: a mistyped argument costs no file access.
+    const params::ParameterCheck checked =
+        params::check_array_parameters({options.dx, options.dy, options.nx, options.ny});
+    if (const auto* rejection = std::get_if<params::ParameterRejection>(&checked)) {
+        err << rejection->message << '\n';
+        return exit_usage;
+    }
+    const auto& array = std::get<params::ArrayParameters>(checked);
+    try {
+        const input::PartDimensions part = input::read_part_dimensions_file(options.input);
+        if (options.output == "-") {
+            auto out = platform::OutputFile::standard_output();
+            macro::write_macro(out, part, array);
+            out.close();
+        } else {
+            macro::write_macro_file(options.output, part, array);
+        }
+    } catch (const platform::Error& error) {
+        err << platform::error_description(error) << '\n';
+        return exit_failure;
+    }
+    return exit_success;
+}
+
+}  // namespace plessard::cli

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace plessard::cli {
+
+// The window's inputs as arguments: where the part dimensions come from, where the macro goes
+// ("-" for standard output), and the four parameter texts as they would be typed.
+struct WriteOptions {
+    std::string input = "./vb_input.txt";
+    std::string output = "./vb_output.txt";
+    std::string dx = "1";
+    std::string dy = "0.8";
+    std::string nx = "4";
+    std::string ny = "3";
+};
+
+// Checks the parameters, reads the part dimensions and writes the macro through the same
+// core calls as the window, so the bytes are the window's bytes. A rejected parameter gives
+// its check's message and exit_usage; a file or arithmetic error its description and
+// exit_failure. Messages go to err.
+[[nodiscard]] int run_write(const WriteOptions& options, std::ostream& err);
+
+}  // namespace plessard::cli

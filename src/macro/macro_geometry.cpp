@@ -1,0 +1,124 @@
+#include "macro/macro_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace plessard::macro {
+namespace {
+
+constexpr double two_pi = 2.0 * std::numbers::pi;
+
+// Angle of a point seen from a centre, in radians from 0 up to, not including, 2 pi.
+double direction(const MacroPoint& centre, const MacroPoint& point) noexcept {
+    double angle = std::atan2(point.y - centre.y, point.x - centre.x);
+    if (angle < 0.0) {
+        angle += two_pi;
+    }
+    return angle >= two_pi ? 0.0 : angle;
+}
+
+MacroBounds point_bounds(const MacroPoint& point) noexcept {
+    return {point.x, point.y, point.x, point.y};
+}
+
+MacroBounds segment_bounds(const MacroSegment& segment) noexcept {
+    MacroBounds bounds = point_bounds(segment.start);
+    bounds.include(segment.end);
+    if (segment.kind == SegmentKind::line) {
+        return bounds;
+    }
+    // An arc reaches past its end points where it crosses one of the four axis directions.
+    const double sweep = arc_sweep(segment);
+    const double from = segment.kind == SegmentKind::arc_ccw
+                            ? direction(segment.centre, segment.start)
+                            : direction(segment.centre, segment.end);
+    const double radius = arc_radius(segment);
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        const double axis = quarter * std::numbers::pi / 2.0;
+        double past = axis - from;
+        if (past < 0.0) {
+            past += two_pi;
+        }
+        if (past < sweep) {
+            bounds.include(MacroPoint{segment.centre.x + radius * std::cos(axis),
+                                      segment.centre.y + radius * std::sin(axis)});
+        }
+    }
+    return bounds;
+}
+
+}  // namespace
+
+void MacroBounds::include(const MacroPoint& point) noexcept {
+    left = std::min(left, point.x);
+    bottom = std::min(bottom, point.y);
+    right = std::max(right, point.x);
+    top = std::max(top, point.y);
+}
+
+void MacroBounds::include(const MacroBounds& other) noexcept {
+    left = std::min(left, other.left);
+    bottom = std::min(bottom, other.bottom);
+    right = std::max(right, other.right);
+    top = std::max(top, other.top);
+}
+
+// Each coordinate in a macro file went through three roundings on its way from the exact
+// value of its expression (computed from single inputs) to the text:
+//  - rounding to single: at most half the spacing of singles at that magnitude;
+//  - the shortest decimal form of that single, which fmt starts from: less than another half;
+//  - rounding to three decimals: at most 0.0005.
+// So a text lies within 0.0005 plus one single spacing of the exact value. The spacing is
+// taken for the binade above the magnitude, since a text rounded down to just below a power
+// of two may stand for a single just above it. At modest magnitudes the 0.0005 dominates (a
+// part near 100 has singles 0.0000076 apart), so a wrong digit in the third decimal (0.001)
+// stays visible; a part a million units out lives on singles 0.0625 apart, and there the
+// spacing dominates.
+double coordinate_tolerance(double magnitude) noexcept {
+    int exponent = 0;
+    (void)std::frexp(std::isfinite(magnitude) ? magnitude : 0.0, &exponent);
+    constexpr int single_fraction_bits = 23;
+    return 0.0005 + std::ldexp(1.0, exponent - single_fraction_bits);
+}
+
+double largest_coordinate(std::initializer_list<MacroPoint> points) noexcept {
+    double largest = 0.0;
+    for (const MacroPoint& point : points) {
+        largest = std::max({largest, std::fabs(point.x), std::fabs(point.y)});
+    }
+    return largest;
+}
+
+double distance(const MacroPoint& a, const MacroPoint& b) noexcept {
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+double arc_radius(const MacroSegment& arc) noexcept {
+    return (distance(arc.centre, arc.start) + distance(arc.centre, arc.end)) / 2.0;
+}
+
+double arc_sweep(const MacroSegment& arc) noexcept {
+    const double start = direction(arc.centre, arc.start);
+    const double end = direction(arc.centre, arc.end);
+    double sweep = arc.kind == SegmentKind::arc_cw ? start - end : end - start;
+    if (sweep < 0.0) {
+        sweep += two_pi;
+    }
+    return sweep >= two_pi ? 0.0 : sweep;
+}
+
+double direction_degrees(const MacroPoint& centre, const MacroPoint& point) noexcept {
+    const double degrees = direction(centre, point) * 180.0 / std::numbers::pi;
+    return degrees >= 360.0 ? 0.0 : degrees;
+}
+
+MacroBounds contour_bounds(const MacroContour& contour) noexcept {
+    MacroBounds bounds = point_bounds(contour.start);
+    for (const MacroSegment& segment : contour.segments) {
+        bounds.include(segment_bounds(segment));
+    }
+    return bounds;
+}
+
+}  // namespace plessard::macro

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <vector>
+
+namespace plessard::macro {
+
+// The geometry of a macro file as read back: X to the right, Y upward, in the file's units.
+struct MacroPoint {
+    double x = 0.0;
+    double y = 0.0;
+
+    friend bool operator==(const MacroPoint&, const MacroPoint&) = default;
+};
+
+enum class SegmentKind { line, arc_ccw, arc_cw };
+
+// One line or arc record, with the current point it starts from.
+struct MacroSegment {
+    SegmentKind kind = SegmentKind::line;
+    MacroPoint start;
+    MacroPoint end;
+    MacroPoint centre;  // arcs only
+    std::size_t line = 0;
+};
+
+struct MacroContour {
+    std::size_t first_line = 0;  // the line of its "0," record
+    MacroPoint start;
+    std::vector<MacroSegment> segments;
+};
+
+struct MacroBounds {
+    double left = 0.0;
+    double bottom = 0.0;
+    double right = 0.0;
+    double top = 0.0;
+
+    void include(const MacroPoint& point) noexcept;
+    void include(const MacroBounds& other) noexcept;
+};
+
+// How far a coordinate read back from a macro file may lie from the value the writer meant,
+// at the magnitude of the largest coordinate involved (see the definition for why).
+[[nodiscard]] double coordinate_tolerance(double magnitude) noexcept;
+
+// The largest absolute coordinate among the points.
+[[nodiscard]] double largest_coordinate(std::initializer_list<MacroPoint> points) noexcept;
+
+[[nodiscard]] double distance(const MacroPoint& a, const MacroPoint& b) noexcept;
+
+// The radius an arc is drawn with: the mean of its start and end distances from the centre,
+// which agree within the tolerance in every file the checker accepts.
+[[nodiscard]] double arc_radius(const MacroSegment& arc) noexcept;
+
+// The angle an arc turns through from its start to its end, in its own direction, in radians
+// from 0 (start and end at the same angle: nothing is drawn) up to, not including, 2 pi.
+[[nodiscard]] double arc_sweep(const MacroSegment& arc) noexcept;
+
+// Direction of a point seen from a centre, in degrees from 0 up to, not including, 360,
+// counter-clockwise from the X axis.
+[[nodiscard]] double direction_degrees(const MacroPoint& centre, const MacroPoint& point) noexcept;
+
+// The smallest box holding the contour, arcs included where they bulge past their end points.
+[[nodiscard]] MacroBounds contour_bounds(const MacroContour& contour) noexcept;
+
+}  // namespace plessard::macro

@@ -1,0 +1,108 @@
+#include "macro/macro_number.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+
+#include "platform/number_text.h"
+
+namespace plessard::macro {
+namespace {
+
+bool is_digit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
+
+// The largest single is 39 digits long before the point; a longer integer part cannot be a
+// single, and refusing it early keeps the conversion from chewing through a huge field.
+constexpr std::size_t longest_integer_part = 39;
+
+std::string character_text(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F) {
+        return std::string("\"") + c + "\"";
+    }
+    constexpr std::string_view hex = "0123456789ABCDEF";
+    return std::string("byte 0x") + hex[byte >> 4U] + hex[byte & 0xFU];
+}
+
+}  // namespace
+
+std::optional<std::string> macro_number_fault(std::string_view text) {
+    if (text.empty()) {
+        return "a number is missing";
+    }
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    if (text[0] == '+') {
+        return "no plus sign is written";
+    }
+    const bool negative = text[0] == '-';
+    if (negative) {
+        ++i;
+    }
+    const std::size_t integer_start = i;
+    while (i < n && is_digit(text[i])) {
+        ++i;
+    }
+    const std::size_t integer_digits = i - integer_start;
+    if (integer_digits == 0) {
+        return i < n && text[i] == '.' ? "no digit before the point" : "not a number";
+    }
+    if (integer_digits > 1 && text[integer_start] == '0') {
+        return "a leading zero is not written";
+    }
+    if (i == n) {
+        return "no decimal point";
+    }
+    if (text[i] != '.') {
+        return character_text(text[i]) + " does not belong in a number";
+    }
+    ++i;
+    const std::size_t decimal_start = i;
+    while (i < n && is_digit(text[i])) {
+        ++i;
+    }
+    const std::size_t decimals = i - decimal_start;
+    if (decimals == 0) {
+        return "no decimal after the point";
+    }
+    if (i < n) {
+        return character_text(text[i]) + " does not belong in a number";
+    }
+    if (decimals > 3) {
+        return "more than three decimals";
+    }
+    if (decimals > 1 && text[n - 1] == '0') {
+        return "a trailing zero is written only as the first decimal";
+    }
+    if (negative && text.find_first_not_of("0.", integer_start) == std::string_view::npos) {
+        return "zero is written without a sign";
+    }
+    if (integer_digits > longest_integer_part ||
+        platform::single_value(text).status != platform::SingleStatus::ok) {
+        return "beyond the single-precision range";
+    }
+    return std::nullopt;
+}
+
+std::string decimal_text(double value) {
+    if (value == 0.0) {
+        return "0.0";
+    }
+    if (!std::isfinite(value)) {
+        return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+    }
+    // Fixed notation of the largest double takes 309 integer digits.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
+    std::string text(buffer.data(), result.ptr);
+    if (text.find('.') == std::string::npos) {
+        text += ".0";
+    }
+    return text;
+}
+
+}  // namespace plessard::macro

@@ -339,6 +339,22 @@ class TovikFormTest : public QObject {
         QVERIFY(!window.has_output());
     }
 
+    // A fault nobody planned for is still shown, and the program ends with a failure status.
+    void unexpected_error_ends_the_program() {
+        WindowFixture window;
+        window.write_input(example_input);
+        window.click("Command1");
+        set_texts(window, {"", "0.8", "4", "3"});
+        window.ui.fail_next_box = true;
+        window.click("Command2");
+        QCOMPARE(window.ui.messages.size(), std::size_t{2});
+        QCOMPARE(window.ui.messages[1].prompt, QStringLiteral("the box could not be shown"));
+        QCOMPARE(window.ui.messages[1].style, MessageStyle::critical);
+        QCOMPARE(window.ui.messages[1].title, QStringLiteral("Plessard Macro File IO Example"));
+        QCOMPARE(window.ui.end_statuses, std::vector<int>{1});
+        QVERIFY(!window.has_output());
+    }
+
     void create_writes_and_ends() {
         WindowFixture window;
         window.write_input(example_input);

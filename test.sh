@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Set up and test: installs what is missing, configures, builds and runs every test.
+# Set up and test: installs what is missing, configures, builds and runs every test; then the
+# same suite again under AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any
+# failure or sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,7 +11,18 @@ werror=OFF
 if [ "${CI:-}" = "true" ]; then
   werror=ON
 fi
+export QT_QPA_PLATFORM=offscreen
 
+echo "== build and test"
 cmake -S . -B build -G Ninja -DPLESSARD_WERROR="$werror"
 cmake --build build
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure --timeout 300
+ctest --test-dir build --output-on-failure --timeout 300
+
+echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DPLESSARD_WERROR="$werror" -DPLESSARD_BUILD_BENCH=OFF \
+  -DPLESSARD_SANITIZE="address,undefined,float-cast-overflow"
+cmake --build build-asan
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1" \
+UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
+LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
+  ctest --test-dir build-asan --output-on-failure --timeout 600

@@ -8,6 +8,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-dejavu-core
+  xvfb xdotool x11-utils
+  clang libclang-rt-14-dev
+  librsvg2-bin
   "$@"
 )
 

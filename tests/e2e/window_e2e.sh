@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The window end to end in a real X server: real mouse clicks on the two buttons.
+#   window_e2e.sh PROGRAM EXPECTED_OUTPUT
+# 1. A folder with the sample vb_input.txt: Read, Create; the program ends with status 0 and
+#    vb_output.txt equals EXPECTED_OUTPUT byte for byte.
+# 2. A folder without vb_input.txt: Read shows a window titled "File Error" and the program keeps
+#    running.
+# Bounded in time; every process it starts is ended on the way out.
+set -euo pipefail
+
+program=$1
+expected=$2
+step_seconds=${E2E_STEP_SECONDS:-20}
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  for pid in "${pids[@]}"; do
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# A display number nobody uses.
+display=
+for n in $(seq 91 199); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+    display=":$n"
+    break
+  fi
+done
+[ -n "$display" ] || fail "no free X display number"
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+export QT_QPA_PLATFORM=xcb
+for _ in $(seq 1 100); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
+xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+
+# The program reads and writes beside itself, so each case runs a copy in its own folder.
+start_program() {
+  local folder=$1
+  cp "$program" "$folder/plessard-macro-io"
+  (cd "$folder" && exec ./plessard-macro-io) >"$folder/program.log" 2>&1 &
+  app=$!
+  pids+=("$app")
+  window=$(timeout "$step_seconds" xdotool search --sync --onlyvisible \
+    --name '^Plessard Macro File IO Example$' | head -n 1) || fail "the window did not appear"
+}
+
+# A real click at a point of the window's client area, in pixels.
+click() {
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+}
+
+# Button centres from their twips (15 twips a pixel): Command1 3840,360 3735x375;
+# Command2 3840,3000 3735x375.
+read_x=$(((3840 + 3735 / 2) / 15)); read_y=$(((360 + 375 / 2) / 15))
+create_x=$(((3840 + 3735 / 2) / 15)); create_y=$(((3000 + 375 / 2) / 15))
+
+echo "== read and create"
+good="$work/good"
+mkdir "$good"
+printf '10, 4\r\n8, 3\r\n1, 0.5\r\n' >"$good/vb_input.txt"
+start_program "$good"
+sleep 0.3
+click "$read_x" "$read_y"
+sleep 0.5
+click "$create_x" "$create_y"
+status=
+for _ in $(seq 1 $((step_seconds * 10))); do
+  if ! kill -0 "$app" 2>/dev/null; then
+    wait "$app" && status=0 || status=$?
+    break
+  fi
+  sleep 0.1
+done
+[ -n "$status" ] || fail "the program did not end after Create (log: $(cat "$good/program.log"))"
+[ "$status" = 0 ] || fail "the program ended with status $status"
+cmp "$good/vb_output.txt" "$expected" || fail "vb_output.txt differs from $expected"
+echo "ok: ended with status 0, vb_output.txt as expected"
+
+echo "== read without an input file"
+missing="$work/missing"
+mkdir "$missing"
+start_program "$missing"
+sleep 0.3
+click "$read_x" "$read_y"
+timeout "$step_seconds" xdotool search --sync --onlyvisible --name '^File Error$' >/dev/null ||
+  fail "no window titled File Error"
+sleep 0.3
+kill -0 "$app" 2>/dev/null || fail "the program ended after a failed read"
+[ ! -e "$missing/vb_output.txt" ] || fail "a failed read wrote vb_output.txt"
+echo "ok: File Error shown, program still running"

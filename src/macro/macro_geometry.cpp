@@ -1,6 +1,7 @@
 #include "macro/macro_geometry.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -34,15 +35,17 @@ MacroBounds segment_bounds(const MacroSegment& segment) noexcept {
                             ? direction(segment.centre, segment.start)
                             : direction(segment.centre, segment.end);
     const double radius = arc_radius(segment);
-    for (int quarter = 0; quarter < 4; ++quarter) {
-        const double axis = quarter * std::numbers::pi / 2.0;
-        double past = axis - from;
+    const MacroPoint& c = segment.centre;
+    const std::array<MacroPoint, 4> extremes{
+        MacroPoint{c.x + radius, c.y}, MacroPoint{c.x, c.y + radius}, MacroPoint{c.x - radius, c.y},
+        MacroPoint{c.x, c.y - radius}};
+    for (std::size_t quarter = 0; quarter < extremes.size(); ++quarter) {
+        double past = static_cast<double>(quarter) * std::numbers::pi / 2.0 - from;
         if (past < 0.0) {
             past += two_pi;
         }
         if (past < sweep) {
-            bounds.include(MacroPoint{segment.centre.x + radius * std::cos(axis),
-                                      segment.centre.y + radius * std::sin(axis)});
+            bounds.include(extremes[quarter]);
         }
     }
     return bounds;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <string_view>
 
 #include "platform/number_text.h"
 
@@ -94,13 +95,42 @@ std::string decimal_text(double value) {
     if (!std::isfinite(value)) {
         return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
     }
-    // Fixed notation of the largest double takes 309 integer digits.
-    std::array<char, 400> buffer{};
+    // The shortest digits that read back as the value, laid out without an exponent. (Fixed
+    // notation straight from to_chars would spell out every binary digit of a large value:
+    // 3.4028235e38 as 340282349999999991754788743781432688640.)
+    std::array<char, 64> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed);
-    std::string text(buffer.data(), result.ptr);
-    if (text.find('.') == std::string::npos) {
+                                      std::chars_format::scientific);
+    const std::string_view scientific(buffer.data(),
+                                      static_cast<std::size_t>(result.ptr - buffer.data()));
+    const bool negative = scientific.front() == '-';
+    const std::size_t e = scientific.find('e');
+    std::string digits;
+    for (const char c : scientific.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
+        if (c != '.') {
+            digits.push_back(c);
+        }
+    }
+    std::string_view exponent_text = scientific.substr(e + 1);
+    if (exponent_text.front() == '+') {
+        exponent_text.remove_prefix(1);
+    }
+    int exponent = 0;
+    std::from_chars(exponent_text.data(), exponent_text.data() + exponent_text.size(), exponent);
+    const long point = static_cast<long>(exponent) + 1;  // digits before the point
+    std::string text = negative ? "-" : "";
+    if (point <= 0) {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-point), '0');
+        text += digits;
+    } else if (static_cast<std::size_t>(point) >= digits.size()) {
+        text += digits;
+        text.append(static_cast<std::size_t>(point) - digits.size(), '0');
         text += ".0";
+    } else {
+        text += digits.substr(0, static_cast<std::size_t>(point));
+        text += ".";
+        text += digits.substr(static_cast<std::size_t>(point));
     }
     return text;
 }

@@ -92,24 +92,34 @@ std::string byte_text(unsigned char byte) {
     return std::string("0x") + hex[byte >> 4U] + hex[byte & 0xFU];
 }
 
+// A number for a message, to a tenth of the last written decimal: numbers read from the file
+// come back as written, computed ones (a radius, the edge of an arc) without binary noise.
+std::string rounded_text(double value) {
+    return decimal_text(std::fabs(value) < 1e11 ? std::round(value * 1e4) / 1e4 : value);
+}
+
 std::string point_text(const MacroPoint& point) {
-    return "(" + decimal_text(point.x) + ", " + decimal_text(point.y) + ")";
+    return "(" + rounded_text(point.x) + ", " + rounded_text(point.y) + ")";
 }
 
 std::string plural(std::size_t count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-// A record line taken apart; `fault` is set when the line is not a record as written.
+// A record line taken apart. `fault` is set when the line is not a record as written; even
+// then `record` names the record when its code is known, so that the order of the records can
+// still be followed, and `blank` tells an empty line from a garbled one.
 struct ParsedLine {
     std::optional<Record> record;
     std::array<double, 4> values{};
     std::array<std::string_view, 4> texts{};
     std::optional<std::string> fault;
+    bool blank = false;
 };
 
-ParsedLine fail(std::string message) {
+ParsedLine fail(std::optional<Record> record, std::string message) {
     ParsedLine parsed;
+    parsed.record = record;
     parsed.fault = std::move(message);
     return parsed;
 }
@@ -129,51 +139,25 @@ std::optional<std::string> character_fault(std::string_view content) {
     return std::nullopt;
 }
 
-ParsedLine parse_line(std::string_view content) {
-    if (content.empty()) {
-        return fail("blank line");
-    }
-    if (auto fault = character_fault(content)) {
-        return fail(*std::move(fault));
-    }
-    const std::string_view code = content.substr(0, content.find(','));
-    const auto known = std::find_if(record_forms.begin(), record_forms.end(),
-                                    [&](const RecordForm& form) { return form.code == code; });
-    if (known == record_forms.end()) {
-        return fail("unknown record " + quoted(code));
-    }
-    const RecordForm& form = *known;
-    const std::string name = record_name(form.record);
-    if (form.operands == 0) {
-        if (content != form.code_text) {
-            return fail(name + " must read exactly " + quoted(form.code_text) + ", not " +
-                        quoted(content));
-        }
-        ParsedLine parsed;
-        parsed.record = form.record;
-        return parsed;
-    }
-    if (!content.starts_with(form.code_text)) {
-        return fail(name + " must begin with " + quoted(form.code_text));
-    }
-    // The operands: the first directly after the code text, every further one after ", ".
-    std::string_view rest = content.substr(form.code_text.size());
-    ParsedLine parsed;
+// The operands after the code text: the first directly after it, every further one after
+// ", ". Fills the values and texts, or says what is wrong.
+std::optional<std::string> parse_operands(const RecordForm& form, std::string_view rest,
+                                          ParsedLine& parsed) {
     std::size_t count = 0;
     while (true) {
         const std::size_t comma = rest.find(',');
         std::string_view piece = rest.substr(0, comma);
         if (count > 0) {
             if (!piece.starts_with(' ') || piece.starts_with("  ")) {
-                return fail("numbers are separated by \", \" (a comma and one blank)");
+                return "numbers are separated by \", \" (a comma and one blank)";
             }
             piece.remove_prefix(1);
         } else if (piece.starts_with(' ')) {
-            return fail("the first number must follow " + quoted(form.code_text) + " directly");
+            return "the first number must follow " + quoted(form.code_text) + " directly";
         }
         if (count < form.operands) {
             if (auto fault = macro_number_fault(piece)) {
-                return fail("bad number " + quoted(piece) + ": " + *fault);
+                return "bad number " + quoted(piece) + ": " + *fault;
             }
             parsed.texts[count] = piece;
             parsed.values[count] = platform::text_value(piece);
@@ -185,10 +169,42 @@ ParsedLine parse_line(std::string_view content) {
         rest.remove_prefix(comma + 1);
     }
     if (count != form.operands) {
-        return fail(name + " takes " + plural(form.operands, "number", "numbers") + ", not " +
-                    std::to_string(count));
+        return record_name(form.record) + " takes " + plural(form.operands, "number", "numbers") +
+               ", not " + std::to_string(count);
     }
+    return std::nullopt;
+}
+
+ParsedLine parse_line(std::string_view content) {
+    if (content.empty()) {
+        ParsedLine parsed = fail(std::nullopt, "blank line");
+        parsed.blank = true;
+        return parsed;
+    }
+    if (auto fault = character_fault(content)) {
+        return fail(std::nullopt, *std::move(fault));
+    }
+    const std::string_view code = content.substr(0, content.find(','));
+    const auto known = std::find_if(record_forms.begin(), record_forms.end(),
+                                    [&](const RecordForm& form) { return form.code == code; });
+    if (known == record_forms.end()) {
+        return fail(std::nullopt, "unknown record " + quoted(code));
+    }
+    const RecordForm& form = *known;
+    if (form.operands == 0) {
+        if (content != form.code_text) {
+            return fail(form.record, record_name(form.record) + " must read exactly " +
+                                         quoted(form.code_text) + ", not " + quoted(content));
+        }
+    } else if (!content.starts_with(form.code_text)) {
+        return fail(form.record,
+                    record_name(form.record) + " must begin with " + quoted(form.code_text));
+    }
+    ParsedLine parsed;
     parsed.record = form.record;
+    if (form.operands > 0) {
+        parsed.fault = parse_operands(form, content.substr(form.code_text.size()), parsed);
+    }
     return parsed;
 }
 
@@ -232,7 +248,14 @@ class Checker {
     }
 
   private:
-    enum class Stage { header, contours, contour, ended, trailing };
+    enum class Stage {
+        header,
+        contours,  // between contours
+        contour,
+        orphan,  // lines and arcs that no record 0 opened, up to their record 99
+        ended,
+        trailing,
+    };
 
     void add(ProblemKind kind, std::string message) { add_at(line_, kind, std::move(message)); }
 
@@ -246,9 +269,17 @@ class Checker {
     }
 
     void take(const ParsedLine& parsed) {
+        usable_ = !parsed.fault;
         if (parsed.fault) {
             add(ProblemKind::syntax, *parsed.fault);
-            // The current point is unknown from here on, so its contour is not measured.
+        }
+        if (!parsed.record) {
+            // A line that names no record. In the header it most likely stands where the
+            // record expected there was (a blank line is rather one too many); in a contour
+            // the current point is lost, so the contour is not measured.
+            if (stage_ == Stage::header && !parsed.blank) {
+                advance_header(next_header_);
+            }
             contour_damaged_ = true;
             return;
         }
@@ -263,9 +294,20 @@ class Checker {
             case Stage::contour:
                 take_in_contour(record, parsed);
                 break;
+            case Stage::orphan:
+                take_orphan(record, parsed);
+                break;
             case Stage::ended:
             case Stage::trailing:
                 break;
+        }
+    }
+
+    void advance_header(std::size_t taken) {
+        next_header_ = taken + 1;
+        if (next_header_ == header_records) {
+            stage_ = Stage::contours;
+            result_.has_rectangle = rectangle_records_ == 4;
         }
     }
 
@@ -284,12 +326,10 @@ class Checker {
                 return;
             }
         }
-        store_rectangle(record, parsed);
-        next_header_ = static_cast<std::size_t>(record) + 1;
-        if (next_header_ == header_records) {
-            stage_ = Stage::contours;
-            result_.has_rectangle = rectangle_records_ == 4;
+        if (usable_) {
+            store_rectangle(record, parsed);
         }
+        advance_header(static_cast<std::size_t>(record));
     }
 
     void store_rectangle(Record record, const ParsedLine& parsed) {
@@ -330,12 +370,32 @@ class Checker {
             case Record::line_to:
             case Record::arc_ccw:
             case Record::arc_cw:
-            case Record::contour_end:
                 add(ProblemKind::syntax,
                     record_name(record) + " outside a contour (no record 0 opens one)");
+                stage_ = Stage::orphan;
+                break;
+            case Record::contour_end:
+                add(ProblemKind::syntax, "record 99 outside a contour (no record 0 opens one)");
                 break;
             default:
                 add(ProblemKind::syntax, "header " + record_name(record) + " after the header");
+                break;
+        }
+    }
+
+    // The rest of a contour whose record 0 is missing has been reported with its first line.
+    void take_orphan(Record record, const ParsedLine& parsed) {
+        switch (record) {
+            case Record::line_to:
+            case Record::arc_ccw:
+            case Record::arc_cw:
+                break;
+            case Record::contour_end:
+                stage_ = Stage::contours;
+                break;
+            default:
+                stage_ = Stage::contours;
+                take_between_contours(record, parsed);
                 break;
         }
     }
@@ -372,11 +432,15 @@ class Checker {
         contour.first_line = line_;
         contour.start = current_ = {parsed.values[0], parsed.values[1]};
         result_.contours.push_back(std::move(contour));
-        contour_damaged_ = false;
+        contour_damaged_ = !usable_;
         stage_ = Stage::contour;
     }
 
     void add_segment(Record record, const ParsedLine& parsed) {
+        if (!usable_) {
+            contour_damaged_ = true;
+            return;
+        }
         MacroSegment segment;
         segment.line = line_;
         segment.start = current_;
@@ -407,9 +471,9 @@ class Checker {
         const double to_end = distance(arc.centre, arc.end);
         if (!(std::fabs(from_start - to_end) <= tolerance)) {
             add(ProblemKind::geometry,
-                "the arc changes its radius: " + decimal_text(from_start) + " from the centre " +
+                "the arc changes its radius: " + rounded_text(from_start) + " from the centre " +
                     point_text(arc.centre) + " to its start " + point_text(arc.start) + ", " +
-                    decimal_text(to_end) + " to its end " + point_text(arc.end));
+                    rounded_text(to_end) + " to its end " + point_text(arc.end));
         }
     }
 
@@ -457,6 +521,11 @@ class Checker {
             case Stage::contours:
                 add_at(last_line, ProblemKind::syntax,
                        "incomplete file: it ends without the end mark \"-1\"");
+                break;
+            case Stage::orphan:
+                add_at(last_line, ProblemKind::syntax,
+                       "incomplete file: it ends inside a contour, without record 99 and the end "
+                       "mark \"-1\"");
                 break;
             case Stage::ended:
             case Stage::trailing:
@@ -515,6 +584,7 @@ class Checker {
     std::size_t first_bare_line_feed_ = 0;
     MacroPoint current_;
     bool contour_damaged_ = false;
+    bool usable_ = true;  // the numbers of the line in hand were read
 };
 
 // Far beyond the largest macro file the writer makes (ten by ten parts of numbers of 39

@@ -1,0 +1,86 @@
+#include "macro/macro_number.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "support/case_name.h"
+
+namespace plessard::macro {
+namespace {
+
+struct NumberCase {
+    const char* name;
+    const char* text;
+    std::optional<std::string> fault;
+};
+
+class MacroNumberTable : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(MacroNumberTable, TakesExactlyWhatFmtWrites) {
+    EXPECT_EQ(macro_number_fault(GetParam().text), GetParam().fault);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, MacroNumberTable,
+    ::testing::Values(
+        // Every form fmt writes.
+        NumberCase{"zero", "0.0", std::nullopt}, NumberCase{"one", "1.0", std::nullopt},
+        NumberCase{"negative", "-1.0", std::nullopt}, NumberCase{"tenths", "0.8", std::nullopt},
+        NumberCase{"hundredths", "2.25", std::nullopt},
+        NumberCase{"inner_zero", "2.05", std::nullopt},
+        NumberCase{"thousandths", "-12.346", std::nullopt},
+        NumberCase{"tiny", "0.001", std::nullopt},
+        NumberCase{"long_integer", "1234567.0", std::nullopt},
+        NumberCase{"largest_single", "340282350000000000000000000000000000000.0", std::nullopt},
+        // And what it never writes.
+        NumberCase{"empty", "", "a number is missing"},
+        NumberCase{"plus", "+1.0", "no plus sign is written"},
+        NumberCase{"minus_zero", "-0.0", "zero is written without a sign"},
+        NumberCase{"minus_zero_decimals", "-0.00",
+                   "a trailing zero is written only as the first decimal"},
+        NumberCase{"three_zeros", "1.000", "a trailing zero is written only as the first decimal"},
+        NumberCase{"trailing_zero", "2.50", "a trailing zero is written only as the first decimal"},
+        NumberCase{"four_decimals", "1.2345", "more than three decimals"},
+        NumberCase{"integer", "1", "no decimal point"},
+        NumberCase{"point_only", "1.", "no decimal after the point"},
+        NumberCase{"no_integer_digit", ".5", "no digit before the point"},
+        NumberCase{"leading_zero", "01.0", "a leading zero is not written"},
+        NumberCase{"exponent", "1.0e3", "\"e\" does not belong in a number"},
+        NumberCase{"integer_exponent", "1e3", "\"e\" does not belong in a number"},
+        NumberCase{"decimal_comma", "2,5", "\",\" does not belong in a number"},
+        NumberCase{"trailing_blank", "1.0 ", "\" \" does not belong in a number"},
+        NumberCase{"control_byte", "1.0\t", "byte 0x09 does not belong in a number"},
+        NumberCase{"word", "abc", "not a number"}, NumberCase{"minus_only", "-", "not a number"},
+        NumberCase{"beyond_single", "340282370000000000000000000000000000000.0",
+                   "beyond the single-precision range"},
+        NumberCase{"forty_digits", "1000000000000000000000000000000000000000.0",
+                   "beyond the single-precision range"}),
+    testing::CaseName{});
+
+struct DecimalCase {
+    const char* name;
+    double value;
+    const char* text;
+};
+
+class DecimalTextTable : public ::testing::TestWithParam<DecimalCase> {};
+
+TEST_P(DecimalTextTable, GivesShortestPlainDecimal) {
+    EXPECT_EQ(decimal_text(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, DecimalTextTable,
+    ::testing::Values(
+        DecimalCase{"whole", 45.0, "45.0"}, DecimalCase{"tenths", 8.8, "8.8"},
+        DecimalCase{"negative", -0.8, "-0.8"}, DecimalCase{"zero", 0.0, "0.0"},
+        DecimalCase{"minus_zero", -0.0, "0.0"}, DecimalCase{"thousandths", 12.346, "12.346"},
+        DecimalCase{"no_exponent", 3.4028235e38, "340282350000000000000000000000000000000.0"},
+        DecimalCase{"small", 0.0005, "0.0005"}, DecimalCase{"infinity", INFINITY, "inf"}),
+    testing::CaseName{});
+
+}  // namespace
+}  // namespace plessard::macro

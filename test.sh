@@ -7,6 +7,16 @@ cd "$(dirname "$0")"
 
 scripts/install_packages.sh
 
+# A locale with a decimal comma, so the window tests prove that the user's regional settings
+# never reach what is read or written.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+  fi
+  "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: could not make the de_DE locale"
+fi
+
 werror=OFF
 if [ "${CI:-}" = "true" ]; then
   werror=ON

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core locales
   xvfb xdotool x11-utils
   clang libclang-rt-14-dev
   librsvg2-bin

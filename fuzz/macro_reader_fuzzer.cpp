@@ -1,0 +1,95 @@
+// The checker of macro files on arbitrary bytes: every byte sequence is accepted or rejected
+// with problems, the problems point at lines that exist and read as plain text, and what is
+// accepted has the outward form every macro file has.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz_property.h"
+#include "macro/macro_reader.h"
+
+namespace {
+
+using plessard::fuzz::is_printable_ascii;
+using plessard::fuzz::property_failed;
+using plessard::fuzz::require;
+using plessard::macro::MacroCheck;
+using plessard::macro::MacroProblem;
+
+constexpr std::string_view file_name = "vb_output.txt";
+
+// Lines as a text editor counts them: one per line feed, and one more for bytes after the last.
+std::size_t line_count(std::string_view bytes) {
+    const auto feeds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    return feeds + (!bytes.empty() && !bytes.ends_with('\n') ? 1 : 0);
+}
+
+void check_problems(const MacroCheck& check) {
+    const std::size_t last_line = std::max<std::size_t>(check.lines, 1);
+    require(std::is_sorted(
+                check.problems.begin(), check.problems.end(),
+                [](const MacroProblem& a, const MacroProblem& b) { return a.line < b.line; }),
+            "the problems are not in line order");
+    for (const MacroProblem& problem : check.problems) {
+        require(problem.line >= 1 && problem.line <= last_line,
+                "a problem points at a line the file does not have");
+        require(!problem.message.empty(), "a problem has no message");
+        require(is_printable_ascii(problem.message),
+                "a problem message carries bytes that are not printable ASCII");
+        require(problem.message.size() < 400, "a problem message grows with the input");
+        const std::string text = plessard::macro::problem_text(check, problem);
+        require(
+            text.starts_with(std::string(file_name) + ":" + std::to_string(problem.line) + ": "),
+            "a problem is not given as FILE:LINE: message");
+    }
+    // Memory in proportion to the input: a line earns a bounded number of problems.
+    require(check.problems.size() <= 4 * check.lines + 4, "more problems than the lines explain");
+}
+
+// What every accepted file looks like from outside, whatever its numbers.
+void check_accepted(std::string_view bytes, const MacroCheck& check) {
+    require(check.well_formed(), "an accepted file is not well formed");
+    require(check.has_rectangle, "an accepted file has no enclosing rectangle");
+    require(bytes.ends_with("-1\r\n"), "an accepted file does not end with the end mark");
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte == '\r') {
+            require(i + 1 < bytes.size() && bytes[i + 1] == '\n',
+                    "an accepted file holds a carriage return without a line feed");
+        } else if (byte == '\n') {
+            require(i > 0 && bytes[i - 1] == '\r', "an accepted file holds a bare line feed");
+        } else {
+            require(byte >= 0x20 && byte < 0x7F, "an accepted file holds a control byte");
+        }
+    }
+    std::size_t records = 7 + 1;
+    for (const auto& contour : check.contours) {
+        require(contour.first_line > 7 && contour.first_line < check.lines,
+                "a contour of an accepted file starts outside its body");
+        records += contour.segments.size() + 2;
+    }
+    require(records == check.lines, "an accepted file holds lines that are no record");
+    (void)check.summary();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    try {
+        const MacroCheck check = plessard::macro::check_macro_text(bytes, file_name);
+        require(check.file_name == file_name, "the check lost the file name");
+        require(check.lines == line_count(bytes), "the check miscounted the lines");
+        require(!check.accepted() || check.well_formed(), "accepted but not well formed");
+        check_problems(check);
+        if (check.accepted()) {
+            check_accepted(bytes, check);
+        }
+        (void)plessard::macro::drawing_bounds(check);
+    } catch (...) {
+        property_failed("checking bytes in memory raised");
+    }
+    return 0;
+}

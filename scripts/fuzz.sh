@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with AddressSanitizer and UndefinedBehaviorSanitizer in
+# build-fuzz/ and runs each for a bounded time on a scratch copy of its committed seed corpus.
+# Exits non-zero on any crash, leak, sanitizer report, broken property, timeout or memory blow-up;
+# the input that caused it is left in build-fuzz/crashes/.
+#
+#   scripts/fuzz.sh                       every target, FUZZ_SECONDS (default 30) each
+#   FUZZ_SECONDS=300 scripts/fuzz.sh macro_reader_fuzzer
+#
+# Needs clang and the libFuzzer runtime (Debian: clang, libclang-rt-14-dev); installs nothing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build=$root/build-fuzz
+seconds=${FUZZ_SECONDS:-30}
+
+all_targets=(input_file_fuzzer parameter_checks_fuzzer macro_reader_fuzzer macro_round_trip_fuzzer)
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  targets=("${all_targets[@]}")
+fi
+
+# The longest input worth trying: past every field and line limit of its reader, well short of
+# what slows a run down. The macro reader needs room for a few whole parts.
+max_len() {
+  case "$1" in
+    input_file_fuzzer) echo 512 ;;
+    parameter_checks_fuzzer) echo 256 ;;
+    macro_reader_fuzzer) echo 8192 ;;
+    macro_round_trip_fuzzer) echo 512 ;;
+    *) echo "fuzz.sh: unknown target $1 (known: ${all_targets[*]})" >&2; exit 2 ;;
+  esac
+}
+for target in "${targets[@]}"; do
+  max_len "$target" >/dev/null
+done
+
+if ! command -v clang++ >/dev/null; then
+  echo "fuzz.sh: clang++ not found (Debian packages: clang libclang-rt-14-dev)" >&2
+  exit 2
+fi
+
+echo "== build the fuzz targets in build-fuzz/"
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DPLESSARD_FUZZ=ON \
+  -DPLESSARD_BUILD_APP=OFF -DPLESSARD_BUILD_TESTS=OFF -DPLESSARD_BUILD_BENCH=OFF \
+  -DPLESSARD_SANITIZE=address,undefined >/dev/null
+cmake --build "$build" -j2 --target "${targets[@]}"
+
+crashes=$build/crashes
+logs=$build/fuzz-logs
+mkdir -p "$crashes" "$logs"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+failed=()
+for target in "${targets[@]}"; do
+  # libFuzzer adds what it finds to its first corpus folder: a scratch copy, so the committed
+  # seeds stay as they are.
+  corpus=$scratch/$target
+  cp -R "$root/fuzz/corpus/$target" "$corpus"
+  options=(
+    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$(max_len "$target")"
+    -artifact_prefix="$crashes/$target-" -print_final_stats=1
+  )
+  if [ -f "$root/fuzz/$target.dict" ]; then
+    options+=(-dict="$root/fuzz/$target.dict")
+  fi
+  log=$logs/$target.log
+  echo "== $target for ${seconds}s (log: ${log#"$root"/})"
+  status=0
+  "$build/$target" "${options[@]}" "$corpus" >"$log" 2>&1 || status=$?
+  grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$log" | tr '\n' ' ' || true
+  echo
+  if [ "$status" -ne 0 ]; then
+    echo "!! $target failed (exit $status):" >&2
+    grep -E 'ERROR: |runtime error:|property violated:|SUMMARY: |Test unit written' "$log" >&2 ||
+      tail -n 40 "$log" >&2
+    failed+=("$target")
+  fi
+done
+
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "fuzz.sh: failed: ${failed[*]}; inputs in ${crashes#"$root"/}/" >&2
+  exit 1
+fi
+echo "fuzz.sh: all targets ran ${seconds}s each without a finding"

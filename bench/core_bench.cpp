@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -49,6 +50,20 @@ void BM_array_10x10_file(benchmark::State& state) {
     std::filesystem::remove(plessard::macro::output_file_path(folder));
 }
 BENCHMARK(BM_array_10x10_file)->Unit(benchmark::kMicrosecond);
+
+// The floor for the file: the same bytes written by one call into the same file, open to close.
+void BM_same_bytes_one_write(benchmark::State& state) {
+    plessard::platform::TextBuffer text;
+    plessard::macro::write_macro(text, example, ten_by_ten);
+    const auto path = plessard::macro::output_file_path(std::filesystem::temp_directory_path());
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        std::fwrite(text.text().data(), 1, text.text().size(), file);
+        std::fclose(file);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_same_bytes_one_write)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

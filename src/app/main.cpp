@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "app/qt_user_interface.h"
+#include "app/startup_timing.h"
 #include "app/tovik_form.h"
 #include "platform/program_folder.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     // that is reported in a box too, never by a silent exit.
     try {
         app::Tovik_form form(platform::program_folder(), ui);
+        report_first_paint(form);
         form.show();
         return QApplication::exec();
     } catch (const std::exception& error) {

@@ -58,7 +58,7 @@ void write_record(platform::LineSink& out, std::int64_t line, std::string_view c
     for (const Operand& operand : operands) {
         values.at(count++) = to_single(operand, Place{line, code_text});
     }
-    out.print_line(record_line(code_text, std::span<const float>(values.data(), count)));
+    out.print_line(RecordText(code_text, std::span<const float>(values.data(), count)).view());
 }
 
 constexpr std::int64_t header_lines = 7;

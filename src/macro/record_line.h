@@ -1,9 +1,13 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+
+#include "macro/fmt.h"
 
 namespace plessard::macro {
 
@@ -25,6 +29,22 @@ inline constexpr std::string_view end_mark = "-1";
 }  // namespace code
 
 // The code text directly followed by the operands, each written with fmt and separated by ", ".
+// One record line built in place, with no allocation: the hot loop of every macro file.
+// Zero, one, two or four operands; a longer code or more operands raise std::length_error.
+class RecordText {
+  public:
+    static constexpr std::size_t longest_code = 8;
+    static constexpr std::size_t most_operands = 4;
+
+    RecordText(std::string_view code_text, std::span<const float> operands);
+
+    [[nodiscard]] std::string_view view() const noexcept { return {buffer_.data(), size_}; }
+
+  private:
+    std::array<char, longest_code + most_operands*(fmt_capacity + 2)> buffer_;
+    std::size_t size_ = 0;
+};
+
 // Zero, one, two or four operands.
 [[nodiscard]] std::string record_line(std::string_view code_text, std::span<const float> operands);
 [[nodiscard]] std::string record_line(std::string_view code_text,

@@ -119,10 +119,6 @@ std::string shortest_text(double value) {
     return {buffer.data(), result.ptr};
 }
 
-// The largest double that still rounds to a finite single: FLT_MAX plus half an ulp rounds
-// (to even) up to infinity.
-constexpr double single_overflow_threshold = 0x1.ffffffp+127;
-
 }  // namespace
 
 std::string_view trim_text(std::string_view text) noexcept {
@@ -181,10 +177,6 @@ std::int32_t round_to_long(double value) {
     }
     throw Error(ErrorNumber::overflow,
                 "Overflow: " + shortest_text(value) + " is beyond the 32-bit integer range");
-}
-
-bool overflows_single(double value) noexcept {
-    return !(std::fabs(value) < single_overflow_threshold);
 }
 
 float round_to_single(double value) noexcept {

@@ -39,8 +39,11 @@ struct SingleValue {
 // Nearest single of a double. An infinity comes back for a magnitude beyond the single range.
 [[nodiscard]] float round_to_single(double value) noexcept;
 
-// True when rounding the double to single would leave the single range.
-[[nodiscard]] bool overflows_single(double value) noexcept;
+// True when rounding the double to single would leave the single range (or it is not finite).
+// FLT_MAX plus half an ulp already rounds (to even) up to infinity.
+[[nodiscard]] inline bool overflows_single(double value) noexcept {
+    return !(value < 0x1.ffffffp+127 && value > -0x1.ffffffp+127);
+}
 
 // The shortest text that reads back as the same single, with a leading blank when the value
 // is not negative (so -0 shows " 0").

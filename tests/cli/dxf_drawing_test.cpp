@@ -1,0 +1,114 @@
+#include "cli/dxf_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "macro/writing_run.h"
+#include "platform/text_file.h"
+
+namespace plessard::cli {
+namespace {
+
+const input::PartDimensions example{10.0F, 4.0F, 8.0F, 3.0F, 1.0F, 0.5F};
+
+// The DXF as its pairs of group code (trimmed) and value.
+std::vector<std::pair<std::string, std::string>> pairs_of(const input::PartDimensions& part,
+                                                          const params::ArrayParameters& array) {
+    platform::TextBuffer macro;
+    macro::write_macro(macro, part, array);
+    platform::TextBuffer out;
+    write_dxf(out, macro::check_macro_text(macro.text(), "m.txt"));
+    std::vector<std::string> lines;
+    const std::string& text = out.text();
+    for (std::size_t start = 0; start < text.size();) {
+        const auto end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+        pairs.emplace_back(lines[i].substr(lines[i].find_first_not_of(' ')), lines[i + 1]);
+    }
+    EXPECT_EQ(lines.size() % 2, 0U);
+    return pairs;
+}
+
+std::size_t count(const std::vector<std::pair<std::string, std::string>>& pairs,
+                  const std::string& value) {
+    std::size_t n = 0;
+    for (const auto& [code, text] : pairs) {
+        n += code == "0" && text == value ? 1 : 0;
+    }
+    return n;
+}
+
+TEST(DxfDrawing, HasBalancedSectionsAndTables) {
+    const auto pairs = pairs_of(example, {1.0F, 0.8F, 4, 3});
+    EXPECT_EQ(count(pairs, "SECTION"), 3U);
+    EXPECT_EQ(count(pairs, "ENDSEC"), 3U);
+    EXPECT_EQ(count(pairs, "TABLE"), 2U);
+    EXPECT_EQ(count(pairs, "ENDTAB"), 2U);
+    EXPECT_EQ(pairs.back(), (std::pair<std::string, std::string>{"0", "EOF"}));
+    // Four rectangle edges and six lines a part; six arcs a part.
+    EXPECT_EQ(count(pairs, "LINE"), 4U + 6U * 12U);
+    EXPECT_EQ(count(pairs, "ARC"), 6U * 12U);
+    // Release 12, no units claimed.
+    EXPECT_EQ(pairs[2], (std::pair<std::string, std::string>{"9", "$ACADVER"}));
+    EXPECT_EQ(pairs[3], (std::pair<std::string, std::string>{"1", "AC1009"}));
+    for (const auto& [code, text] : pairs) {
+        EXPECT_NE(text, "$INSUNITS");
+    }
+}
+
+TEST(DxfDrawing, WritesTheArcsOfTheWorkedExampleCounterClockwise) {
+    const auto pairs = pairs_of(example, {1.0F, 0.8F, 1, 1});
+    // Each arc as layer, centre, radius, start and end angle.
+    std::vector<std::string> arcs;
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        if (pairs[i] != std::pair<std::string, std::string>{"0", "ARC"}) {
+            continue;
+        }
+        std::string arc;
+        for (std::size_t j = i + 1; j < pairs.size() && pairs[j].first != "0"; ++j) {
+            arc += pairs[j].first + "=" + pairs[j].second + " ";
+        }
+        arcs.push_back(arc);
+    }
+    EXPECT_EQ(arcs, (std::vector<std::string>{
+                        "8=PARTS 10=9.0 20=1.0 30=0.0 40=1.0 50=270.0 51=0.0 ",
+                        "8=PARTS 10=9.5 20=2.5 30=0.0 40=0.5 50=0.0 51=90.0 ",
+                        // The clockwise inner corner, from (4.5, 3.0) to (4.0, 3.5), runs
+                        // counter-clockwise from its end to its start.
+                        "8=PARTS 10=4.5 20=3.5 30=0.0 40=0.5 50=180.0 51=270.0 ",
+                        "8=PARTS 10=3.5 20=7.5 30=0.0 40=0.5 50=0.0 51=90.0 ",
+                        "8=PARTS 10=1.0 20=7.0 30=0.0 40=1.0 50=90.0 51=180.0 ",
+                        "8=PARTS 10=1.0 20=1.0 30=0.0 40=1.0 50=180.0 51=270.0 ",
+                    }));
+}
+
+TEST(DxfDrawing, PutsTheRectangleOnItsOwnLayer) {
+    const auto pairs = pairs_of(example, {1.0F, 0.8F, 1, 1});
+    std::vector<std::string> first_line;
+    for (std::size_t i = 0; i < pairs.size(); ++i) {
+        if (pairs[i] == std::pair<std::string, std::string>{"0", "LINE"}) {
+            for (std::size_t j = i + 1; j < i + 8; ++j) {
+                first_line.push_back(pairs[j].first + "=" + pairs[j].second);
+            }
+            break;
+        }
+    }
+    EXPECT_EQ(first_line, (std::vector<std::string>{"8=RECTANGLE", "10=-1.0", "20=-0.8", "30=0.0",
+                                                    "11=11.0", "21=-0.8", "31=0.0"}));
+}
+
+TEST(DxfDrawing, LeavesOutArcsOfRadiusZero) {
+    const auto pairs = pairs_of({}, {1.0F, 1.0F, 1, 1});
+    EXPECT_EQ(count(pairs, "ARC"), 0U);
+    EXPECT_EQ(count(pairs, "LINE"), 4U + 6U);
+}
+
+}  // namespace
+}  // namespace plessard::cli

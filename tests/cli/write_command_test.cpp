@@ -1,0 +1,126 @@
+#include "cli/write_command.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "cli/exit_status.h"
+#include "support/case_name.h"
+#include "support/temp_folder.h"
+
+namespace plessard::cli {
+namespace {
+
+using testing::TempFolder;
+
+const std::filesystem::path data = PLESSARD_CLI_DATA;
+
+struct WriteRun {
+    int status;
+    std::string err;
+};
+
+WriteRun run(const WriteOptions& options) {
+    std::ostringstream err;
+    const int status = run_write(options, err);
+    return {status, err.str()};
+}
+
+WriteOptions options_in(const TempFolder& folder) {
+    WriteOptions options;
+    options.input = (data / "vb_input.txt").string();
+    options.output = (folder.path() / "vb_output.txt").string();
+    return options;
+}
+
+TEST(WriteCommand, WritesTheWindowsBytesForTheDefaultArray) {
+    const TempFolder folder;
+    EXPECT_EQ(run(options_in(folder)).status, exit_success);
+    EXPECT_EQ(folder.read("vb_output.txt"), TempFolder::read_file(data / "default_array.txt"));
+}
+
+TEST(WriteCommand, WritesTheWorkedExample) {
+    const TempFolder folder;
+    WriteOptions options = options_in(folder);
+    options.nx = "1";
+    options.ny = " 1 ";
+    const WriteRun result = run(options);
+    EXPECT_EQ(result.status, exit_success);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(folder.read("vb_output.txt"), TempFolder::read_file(data / "worked_example.txt"));
+}
+
+struct RejectionCase {
+    const char* name;
+    const char* dx;
+    const char* dy;
+    const char* nx;
+    const char* ny;
+    const char* message;
+};
+
+class Rejections : public ::testing::TestWithParam<RejectionCase> {};
+
+TEST_P(Rejections, GiveTheChecksMessageAndWriteNothing) {
+    const TempFolder folder;
+    WriteOptions options = options_in(folder);
+    options.input = (folder.path() / "missing.txt").string();  // never read
+    options.dx = GetParam().dx;
+    options.dy = GetParam().dy;
+    options.nx = GetParam().nx;
+    options.ny = GetParam().ny;
+    const WriteRun result = run(options);
+    EXPECT_EQ(result.status, exit_usage);
+    EXPECT_EQ(result.err, std::string(GetParam().message) + "\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "vb_output.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Parameters, Rejections,
+    ::testing::Values(
+        RejectionCase{"dx_empty", "  ", "0.8", "4", "3", "Please enter a value for DX"},
+        RejectionCase{"dy_not_numeric", "1", "0,8", "4", "3", "Invalid value for for DY"},
+        RejectionCase{"dx_above", "100.5", "0.8", "4", "3", "DX must between 0 and 100"},
+        RejectionCase{"dy_below", "1", "-0.1", "4", "3", "DY must between 0 and 100"},
+        RejectionCase{"nx_above", "1", "0.8", "11", "3", "NX must between 1 and 10"},
+        RejectionCase{"ny_below", "1", "0.8", "4", "0.4", "NY must between 1 and 10"},
+        RejectionCase{"ny_huge", "1", "0.8", "4", "1e10", "NY must between 1 and 10"},
+        RejectionCase{"first_failure_wins", "", "x", "0", "0", "Please enter a value for DX"}),
+    testing::CaseName{});
+
+TEST(WriteCommand, AMissingInputIsAFileError) {
+    const TempFolder folder;
+    WriteOptions options = options_in(folder);
+    options.input = (folder.path() / "vb_input.txt").string();
+    const WriteRun result = run(options);
+    EXPECT_EQ(result.status, exit_failure);
+    EXPECT_EQ(result.err,
+              "Cannot open " + options.input + " for reading: No such file or directory\n");
+}
+
+TEST(WriteCommand, AnOutputThatCannotBeCreatedIsAFileError) {
+    const TempFolder folder;
+    WriteOptions options = options_in(folder);
+    options.output = (folder.path() / "no-such-folder" / "vb_output.txt").string();
+    const WriteRun result = run(options);
+    EXPECT_EQ(result.status, exit_failure);
+    EXPECT_EQ(result.err,
+              "Cannot open " + options.output + " for writing: No such file or directory\n");
+}
+
+TEST(WriteCommand, AnOverflowIsAnArithmeticErrorAndLeavesTheFileWithoutEndMark) {
+    const TempFolder folder;
+    folder.write("vb_input.txt", "1e38, 4\r\n8, 3\r\n1, 0.5\r\n");
+    WriteOptions options = options_in(folder);
+    options.input = (folder.path() / "vb_input.txt").string();
+    options.nx = "10";
+    const WriteRun result = run(options);
+    EXPECT_EQ(result.status, exit_failure);
+    EXPECT_TRUE(result.err.starts_with("Floating-point overflow")) << result.err;
+    // Header records 101 to 103 were written before record 104 overflowed.
+    EXPECT_EQ(folder.read("vb_output.txt"), "101, -1.0\r\n102, -0.8\r\n103, 0\r\n");
+}
+
+}  // namespace
+}  // namespace plessard::cli

@@ -14,7 +14,8 @@ root=$PWD
 build=$root/build-fuzz
 seconds=${FUZZ_SECONDS:-30}
 
-all_targets=(input_file_fuzzer parameter_checks_fuzzer macro_reader_fuzzer macro_round_trip_fuzzer)
+all_targets=(input_file_fuzzer parameter_checks_fuzzer macro_reader_fuzzer macro_round_trip_fuzzer
+  macro_drawing_fuzzer)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=("${all_targets[@]}")
@@ -26,7 +27,7 @@ max_len() {
   case "$1" in
     input_file_fuzzer) echo 512 ;;
     parameter_checks_fuzzer) echo 256 ;;
-    macro_reader_fuzzer) echo 8192 ;;
+    macro_reader_fuzzer | macro_drawing_fuzzer) echo 8192 ;;
     macro_round_trip_fuzzer) echo 512 ;;
     *) echo "fuzz.sh: unknown target $1 (known: ${all_targets[*]})" >&2; exit 2 ;;
   esac
@@ -65,9 +66,9 @@ for target in "${targets[@]}"; do
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$(max_len "$target")"
     -artifact_prefix="$crashes/$target-" -print_final_stats=1
   )
-  if [ -f "$root/fuzz/$target.dict" ]; then
-    options+=(-dict="$root/fuzz/$target.dict")
-  fi
+  case "$target" in
+    macro_reader_fuzzer | macro_drawing_fuzzer) options+=(-dict="$root/fuzz/macro_file.dict") ;;
+  esac
   log=$logs/$target.log
   echo "== $target for ${seconds}s (log: ${log#"$root"/})"
   status=0

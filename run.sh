@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Set up and run: installs what is missing, configures, builds and starts the program.
+# Set up and run: installs what is missing, configures, builds and starts the window. Without a
+# display it does the main job headlessly with the command-line tool instead.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -8,7 +9,13 @@ scripts/install_packages.sh
 cmake -S . -B build -G Ninja
 cmake --build build
 
-if [ -x build/plessard-macro-io ]; then
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec build/plessard-macro-io
 fi
-echo "The window is not built yet; the core library and its tests are in build/."
+
+echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): writing, checking and drawing the macro file with build/plessard-macro instead (for the window: xvfb-run -a build/plessard-macro-io)."
+cd build
+./plessard-macro write --input vb_input.txt --output vb_output.txt
+./plessard-macro check vb_output.txt
+./plessard-macro svg vb_output.txt -o vb_output.svg
+echo "Written: build/vb_output.txt (the macro file) and build/vb_output.svg (its drawing)."

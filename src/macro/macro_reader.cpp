@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -94,8 +95,18 @@ std::string byte_text(unsigned char byte) {
 
 // A number for a message, to a tenth of the last written decimal: numbers read from the file
 // come back as written, computed ones (a radius, the edge of an arc) without binary noise.
+// Beyond a thousand million million the digits say nothing more than the exponent form does,
+// and a message stays short whatever the file holds.
 std::string rounded_text(double value) {
-    return decimal_text(std::fabs(value) < 1e11 ? std::round(value * 1e4) / 1e4 : value);
+    if (std::fabs(value) < 1e11) {
+        return decimal_text(std::round(value * 1e4) / 1e4);
+    }
+    if (std::fabs(value) < 1e15) {
+        return decimal_text(value);
+    }
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
 }
 
 std::string point_text(const MacroPoint& point) {

@@ -195,6 +195,11 @@ INSTANTIATE_TEST_SUITE_P(
         DamageCase{"moved_centre", replace(14, "2,4.5, 3.6, 4.0, 3.5"), 14,
                    "the arc changes its radius: 0.6 from the centre (4.5, 3.6) to its start "
                    "(4.5, 3.0), 0.5099 to its end (4.0, 3.5)"},
+        // Numbers at the end of the single range are shown in exponent form: a message stays short.
+        DamageCase{"huge_arc",
+                   replace(10, "3,9.0, 1.0, 340282350000000000000000000000000000000.0, 1.0"), 10,
+                   "the arc changes its radius: 1.0 from the centre (9.0, 1.0) to its start "
+                   "(9.0, 0.0), 3.4028235e+38 to its end (3.4028235e+38, 1.0)"},
         DamageCase{"three_decimal_zeros", replace(9, "1,9.000, 0.0"), 9,
                    "bad number \"9.000\": a trailing zero is written only as the first decimal"},
         DamageCase{"one_point_zero_zero_zero", replace(4, "104, 11.000"), 4,

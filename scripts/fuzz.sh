@@ -15,7 +15,7 @@ build=$root/build-fuzz
 seconds=${FUZZ_SECONDS:-30}
 
 all_targets=(input_file_fuzzer parameter_checks_fuzzer macro_reader_fuzzer macro_round_trip_fuzzer
-  macro_drawing_fuzzer)
+  macro_drawing_fuzzer fmt_fuzzer)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=("${all_targets[@]}")
@@ -29,6 +29,7 @@ max_len() {
     parameter_checks_fuzzer) echo 256 ;;
     macro_reader_fuzzer | macro_drawing_fuzzer) echo 8192 ;;
     macro_round_trip_fuzzer) echo 512 ;;
+    fmt_fuzzer) echo 4 ;;
     *) echo "fuzz.sh: unknown target $1 (known: ${all_targets[*]})" >&2; exit 2 ;;
   esac
 }

@@ -35,9 +35,13 @@ struct DrawingOptions {
 CLI::App* add_drawing_command(CLI::App& app, const std::string& name,
                               const std::string& description, DrawingOptions& options) {
     CLI::App* command = add_command(app, name, description);
-    command->add_option("FILE", options.file, "The macro file to draw")->required();
-    command->add_option("-o,--output", options.output,
-                        "Where the drawing goes (default, or \"-\": standard output)");
+    command->add_option("FILE", options.file, "The macro file to draw")
+        ->type_name("FILE")
+        ->required();
+    command
+        ->add_option("-o,--output", options.output,
+                     "Where the drawing goes (default, or \"-\": standard output)")
+        ->type_name("OUT");
     return command;
 }
 
@@ -46,6 +50,9 @@ int run(int argc, char** argv) {
                  "plessard-macro");
     app.set_version_flag("--version", version_text);
     app.require_subcommand(1);
+    app.footer(
+        "Exit status: 0 done; 1 a file or arithmetic error, or a macro file with problems; 2 a "
+        "usage error or a rejected parameter.");
 
     WriteOptions write_options;
     CLI::App* write = add_command(
@@ -69,10 +76,8 @@ int run(int argc, char** argv) {
 
     std::string check_file;
     CLI::App* check = add_command(
-        app, "check",
-        "Check a macro file: record format, order, closed contours and arc radii; print a "
-        "summary, or every problem as FILE:LINE: message");
-    check->add_option("FILE", check_file, "The macro file to check")->required();
+        app, "check", "Check a macro file: its records, their order, closed contours, arc radii");
+    check->add_option("FILE", check_file, "The macro file to check")->type_name("FILE")->required();
 
     DrawingOptions svg_options;
     CLI::App* svg = add_drawing_command(

@@ -11,7 +11,7 @@ packages=(
   fonts-dejavu-core locales
   xvfb xdotool x11-utils
   clang libclang-rt-14-dev
-  librsvg2-bin
+  librsvg2-bin libxml2-utils
   "$@"
 )
 

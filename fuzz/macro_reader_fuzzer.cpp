@@ -74,6 +74,22 @@ void check_accepted(std::string_view bytes, const MacroCheck& check) {
     (void)check.summary();
 }
 
+// An accepted file cut short is never accepted: without its end mark it is incomplete, and
+// without the line end of its end mark it is damaged.
+void check_cut_short(std::string_view bytes) {
+    const std::string_view without_end_mark = bytes.substr(0, bytes.size() - 4);
+    const MacroCheck cut = plessard::macro::check_macro_text(without_end_mark, file_name);
+    require(!cut.accepted(), "an accepted file without its end mark is accepted as well");
+    require(std::any_of(cut.problems.begin(), cut.problems.end(),
+                        [](const MacroProblem& problem) {
+                            return problem.message.starts_with("incomplete file");
+                        }),
+            "an accepted file without its end mark is not reported as incomplete");
+    const MacroCheck no_line_end =
+        plessard::macro::check_macro_text(bytes.substr(0, bytes.size() - 1), file_name);
+    require(!no_line_end.accepted(), "an accepted file without its last line feed is accepted");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -86,6 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check_problems(check);
         if (check.accepted()) {
             check_accepted(bytes, check);
+            check_cut_short(bytes);
         }
         (void)plessard::macro::drawing_bounds(check);
     } catch (...) {

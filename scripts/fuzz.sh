@@ -7,6 +7,10 @@
 #   scripts/fuzz.sh                       every target, FUZZ_SECONDS (default 30) each
 #   FUZZ_SECONDS=300 scripts/fuzz.sh macro_reader_fuzzer
 #
+# A finding: build-fuzz/<target> build-fuzz/crashes/<file> replays it with the full report.
+# Once fixed, the file goes into fuzz/corpus/<target>/ (the corpus replay tests of tests/fuzz/
+# then run it on every test run) and its bytes into a test of the code that was at fault.
+#
 # Needs clang and the libFuzzer runtime (Debian: clang, libclang-rt-14-dev); installs nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -32,7 +32,7 @@ echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DPLESSARD_WERROR="$werror" -DPLESSARD_BUILD_BENCH=OFF \
   -DPLESSARD_SANITIZE="address,undefined,float-cast-overflow"
 cmake --build build-asan
-ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1" \
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
 LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
   ctest --test-dir build-asan --output-on-failure --timeout 600

@@ -2,10 +2,14 @@
 # Measures what the README reports: the window's start to first paint (median of runs) and its
 # peak memory, the 10 x 10 file written by the command-line tool as a whole process against cp
 # of a file of the same size, and the core benchmarks.
-#   bench/measure.sh [BUILD_FOLDER]     (default: build; needs Xvfb for the window figures)
+#   bench/measure.sh      (builds build-measure/, a release build whose window reports its first
+#                          paint; needs Xvfb for the window figures)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build}
+build=build-measure
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLESSARD_BUILD_TESTS=OFF \
+  -DPLESSARD_STARTUP_REPORT=ON >/dev/null
+cmake --build "$build" >/dev/null
 runs=${MEASURE_RUNS:-9}
 work=$(mktemp -d)
 pids=()

@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
 namespace plessard::app {
 namespace {
@@ -38,9 +37,6 @@ class FirstPaintReporter final : public QObject {
 }  // namespace
 
 void report_first_paint(QWidget& window) {
-    if (std::getenv("PLESSARD_STARTUP_REPORT") == nullptr) {
-        return;
-    }
     window.installEventFilter(new FirstPaintReporter(&window));
 }
 

@@ -31,6 +31,11 @@ int run_check(const std::filesystem::path& file, std::ostream& out, std::ostream
             return exit_failure;
         }
         out << summary_text(check);
+        // A summary that never arrived must not read as a file that passed.
+        if (!out.flush()) {
+            err << "Cannot write the summary of " << check.file_name << '\n';
+            return exit_failure;
+        }
         return exit_success;
     } catch (const platform::Error& error) {
         err << platform::error_description(error) << '\n';

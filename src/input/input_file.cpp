@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/error.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 
 namespace plessard::input {
@@ -16,20 +17,6 @@ using platform::Field;
 constexpr std::size_t longest_field = 64;
 constexpr std::size_t shown_field = 40;
 constexpr std::array<const char*, 6> field_names{"L1", "L2", "H1", "H2", "R1", "R2"};
-
-// A field as the operator should see it in a message: cut short, and with no control bytes
-// that could garble the box.
-std::string shown(const std::string& text) {
-    std::string result;
-    for (const char c : text.substr(0, shown_field)) {
-        const auto byte = static_cast<unsigned char>(c);
-        result.push_back(byte >= 0x20 && byte < 0x7F ? c : '?');
-    }
-    if (text.size() > shown_field) {
-        result += "...";
-    }
-    return result;
-}
 
 [[noreturn]] void refuse(const platform::InputFile& file, std::size_t index,
                          const std::string& what) {
@@ -56,10 +43,12 @@ float read_one(platform::InputFile& file, std::size_t index) {
     const auto value = platform::single_value(field.text);
     switch (value.status) {
         case platform::SingleStatus::not_a_number:
-            refuse(file, index, "\"" + shown(field.text) + "\" is not a number");
+            refuse(file, index,
+                   platform::quoted_excerpt(field.text, shown_field) + " is not a number");
         case platform::SingleStatus::out_of_range:
             refuse(file, index,
-                   "\"" + shown(field.text) + "\" is beyond the single-precision range");
+                   platform::quoted_excerpt(field.text, shown_field) +
+                       " is beyond the single-precision range");
         case platform::SingleStatus::ok:
             break;
     }

@@ -38,9 +38,8 @@ std::optional<ParameterRejection> check_gap(ParameterField field, std::string_vi
     return std::nullopt;
 }
 
-// A count: the value rounded to the nearest integer, halves to even, 1 to 10. A value far
-// beyond that (the 32-bit range included) is simply out of range, not an error that ends the
-// program.
+// A count: the value rounded to the nearest integer, halves to even, 1 to 10. A value beyond
+// the 32-bit range is simply out of range, not an error that ends the program.
 std::optional<ParameterRejection> check_count(ParameterField field, std::string_view text,
                                               std::int32_t& count) {
     const auto trimmed = trim_text(text);
@@ -48,7 +47,10 @@ std::optional<ParameterRejection> check_count(ParameterField field, std::string_
         return problem;
     }
     const double value = platform::text_value(trimmed);
-    count = std::fabs(value) < 1e9 ? platform::round_to_long(value) : 0;
+    // Exactly the values that round (halves to even) into the 32-bit range; any other is out
+    // of range without asking round_to_long, whose overflow would end the click.
+    const bool fits_32_bits = value >= -2147483648.5 && value < 2147483647.5;
+    count = fits_32_bits ? platform::round_to_long(value) : 0;
     if (count < 1 || count > 10) {
         return ParameterRejection{field, std::string(field_name(field)) + " must between 1 and 10"};
     }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/error.h"
+#include "platform/message_text.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -15,10 +16,6 @@ namespace plessard::platform {
 namespace {
 
 constexpr std::size_t read_chunk = 4096;
-
-std::string cause_of(int error_number) {
-    return error_number != 0 ? std::generic_category().message(error_number) : "unknown cause";
-}
 
 std::FILE* open_c_file(const std::filesystem::path& path, bool for_output) {
 #ifdef _WIN32
@@ -58,9 +55,9 @@ InputFile InputFile::open(const std::filesystem::path& path) {
     FileHandle file(open_c_file(path, false));
     if (!file) {
         throw Error(ErrorNumber::open_failed,
-                    "Cannot open " + path.string() + " for reading: " + cause_of(errno));
+                    "Cannot open " + path_text(path) + " for reading: " + system_cause(errno));
     }
-    return InputFile(std::move(file), {}, path.string());
+    return InputFile(std::move(file), {}, path_text(path));
 }
 
 InputFile InputFile::from_memory(std::string data, std::string name) {
@@ -78,7 +75,7 @@ int InputFile::peek_byte() {
         if (got == 0) {
             if (std::ferror(file_.get()) != 0) {
                 throw Error(ErrorNumber::read_failed,
-                            "Cannot read " + name_ + ": " + cause_of(errno));
+                            "Cannot read " + name_ + ": " + system_cause(errno));
             }
             file_.reset();
             return EOF;
@@ -98,12 +95,6 @@ int InputFile::next_byte() {
     return c;
 }
 
-void InputFile::skip_blanks() {
-    while (is_blank(peek_byte())) {
-        ++position_;
-    }
-}
-
 Field InputFile::next_field(std::size_t max_length) {
     if (!started_) {
         started_ = true;
@@ -120,10 +111,14 @@ Field InputFile::next_field(std::size_t max_length) {
             position_ = 0;
         }
     }
-    int c = peek_byte();
-    while (is_blank(c) || is_line_end(c)) {
+    int c = skip_separators();
+    // The comma that ends a field may stand after blanks and line ends too; only a second
+    // comma makes an empty field. It is looked for here, at the start of the next field, so
+    // that nothing after the last field asked for is ever read.
+    if (c == ',' && field_open_) {
         ++position_;
-        c = peek_byte();
+        field_open_ = false;
+        c = skip_separators();
     }
     if (c == EOF) {
         return {Field::Kind::end, {}};
@@ -140,11 +135,17 @@ Field InputFile::next_field(std::size_t max_length) {
         }
         field.text.push_back(static_cast<char>(next_byte()));
     }
-    skip_blanks();
-    if (peek_byte() == ',') {
-        ++position_;
-    }
+    field_open_ = true;
     return field;
+}
+
+int InputFile::skip_separators() {
+    int c = peek_byte();
+    while (is_blank(c) || is_line_end(c)) {
+        ++position_;
+        c = peek_byte();
+    }
+    return c;
 }
 
 // ---- OutputFile ----
@@ -157,9 +158,9 @@ OutputFile OutputFile::create(const std::filesystem::path& path) {
     FileHandle file(open_c_file(path, true));
     if (!file) {
         throw Error(ErrorNumber::open_failed,
-                    "Cannot open " + path.string() + " for writing: " + cause_of(errno));
+                    "Cannot open " + path_text(path) + " for writing: " + system_cause(errno));
     }
-    return OutputFile(std::move(file), path.string());
+    return OutputFile(std::move(file), path_text(path));
 }
 
 OutputFile OutputFile::standard_output() {
@@ -177,7 +178,8 @@ void OutputFile::print_line(std::string_view text) {
     const bool written = std::fwrite(text.data(), 1, text.size(), file_.get()) == text.size() &&
                          std::fwrite("\r\n", 1, 2, file_.get()) == 2;
     if (!written) {
-        throw Error(ErrorNumber::write_failed, "Cannot write to " + name_ + ": " + cause_of(errno));
+        throw Error(ErrorNumber::write_failed,
+                    "Cannot write to " + name_ + ": " + system_cause(errno));
     }
 }
 
@@ -199,7 +201,8 @@ void OutputFile::close() {
         }
     }
     if (!ok) {
-        throw Error(ErrorNumber::close_failed, "Cannot write to " + name_ + ": " + cause_of(cause));
+        throw Error(ErrorNumber::close_failed,
+                    "Cannot write to " + name_ + ": " + system_cause(cause));
     }
 }
 

@@ -20,7 +20,7 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 struct Field {
     enum class Kind {
         text,      // a field with text; `text` holds it
-        empty,     // two commas with nothing but blanks between them
+        empty,     // two commas with nothing but blanks and line ends between them
         too_long,  // more characters than the caller allows; `text` holds the first of them
         end,       // the data ended before another field
     };
@@ -47,14 +47,14 @@ class InputFile {
     InputFile(FileHandle file, std::string data, std::string name);
     int next_byte();
     int peek_byte();
-    void skip_blanks();
+    int skip_separators();
 
     FileHandle file_;
     std::string buffer_;
     std::size_t position_ = 0;
     std::string name_;
     bool started_ = false;
-    bool comma_pending_ = false;
+    bool field_open_ = false;  // a field was read and its ending comma not yet seen
 };
 
 // Where record lines go: a file, standard output, or memory.

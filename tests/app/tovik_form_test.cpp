@@ -129,6 +129,27 @@ class TovikFormTest : public QObject {
         QCOMPARE(widget->geometry(), rect);
     }
 
+    void captions_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        const char* rows[][2] = {{"Label7", "L1"},  {"Label8", "L2"},  {"Label9", "H1"},
+                                 {"Label10", "H2"}, {"Label11", "R1"}, {"Label12", "R2"},
+                                 {"Label13", "DX"}, {"Label14", "DY"}, {"Label15", "NX"},
+                                 {"Label16", "NY"}};
+        for (const auto& row : rows) {
+            QTest::newRow(row[0]) << row[0] << row[1];
+        }
+    }
+    void captions() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        WindowFixture window;
+        const auto* label = window.form.findChild<QLabel*>(name);
+        QVERIFY(label != nullptr);
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    }
+
     void tab_order_data() {
         QTest::addColumn<bool>("read_first");
         QTest::addColumn<QStringList>("order");

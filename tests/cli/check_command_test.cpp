@@ -73,6 +73,15 @@ TEST(CheckCommand, ReportsWarningsBesideTheSummary) {
                               "(0.0, 0.0) to (10.0, 8.0)\n");
 }
 
+TEST(CheckCommand, ASummaryThatCannotBeWrittenIsAFailure) {
+    std::ostringstream out;
+    out.setstate(std::ios::badbit);  // as std::cout on a full disk
+    std::ostringstream err;
+    EXPECT_EQ(run_check(data / "default_array.txt", out, err), exit_failure);
+    EXPECT_EQ(err.str(),
+              "Cannot write the summary of " + (data / "default_array.txt").string() + "\n");
+}
+
 TEST(CheckCommand, AnUnreadableFileIsAFailure) {
     const TempFolder folder;
     const CheckRun result = run(folder.path() / "none.txt");

@@ -62,7 +62,9 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"two_commas", "1,,2", {"1", "empty", "2"}},
         SplitCase{"commas_with_blanks", "1, ,2", {"1", "empty", "2"}},
         SplitCase{"leading_comma", ",1", {"empty", "1"}},
-        SplitCase{"comma_after_line_end", "1\n,2", {"1", "empty", "2"}},
+        SplitCase{"comma_after_line_end", "1\n,2", {"1", "2"}},
+        SplitCase{"comma_alone_on_a_line", "1\r\n,\r\n2", {"1", "2"}},
+        SplitCase{"two_commas_across_lines", "1,\r\n,2", {"1", "empty", "2"}},
         SplitCase{"bom",
                   "\xEF\xBB\xBF"
                   "1,2",

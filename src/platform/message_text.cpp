@@ -1,0 +1,33 @@
+#include "platform/message_text.h"
+
+#include <system_error>
+
+namespace plessard::platform {
+
+std::string path_text(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+std::string system_cause(int error_number) {
+    return error_number != 0 ? std::generic_category().message(error_number) : "unknown cause";
+}
+
+std::string quoted_excerpt(std::string_view text, std::size_t max_length) {
+    std::string result = "\"";
+    for (const char c : text.substr(0, max_length)) {
+        const auto byte = static_cast<unsigned char>(c);
+        result.push_back(byte >= 0x20 && byte < 0x7F ? c : '?');
+    }
+    if (text.size() > max_length) {
+        result += "...";
+    }
+    return result + "\"";
+}
+
+std::string byte_text(unsigned char byte) {
+    constexpr std::string_view hex = "0123456789ABCDEF";
+    return std::string("0x") + hex[byte >> 4U] + hex[byte & 0xFU];
+}
+
+}  // namespace plessard::platform

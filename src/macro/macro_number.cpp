@@ -6,14 +6,11 @@
 #include <cstddef>
 #include <string_view>
 
+#include "platform/message_text.h"
 #include "platform/number_text.h"
 
 namespace plessard::macro {
 namespace {
-
-bool is_digit(char c) noexcept {
-    return c >= '0' && c <= '9';
-}
 
 // The largest single is 39 digits long before the point; a longer integer part cannot be a
 // single, and refusing it early keeps the conversion from chewing through a huge field.
@@ -24,8 +21,7 @@ std::string character_text(char c) {
     if (byte >= 0x20 && byte < 0x7F) {
         return std::string("\"") + c + "\"";
     }
-    constexpr std::string_view hex = "0123456789ABCDEF";
-    return std::string("byte 0x") + hex[byte >> 4U] + hex[byte & 0xFU];
+    return "byte " + platform::byte_text(byte);
 }
 
 }  // namespace
@@ -44,7 +40,7 @@ std::optional<std::string> macro_number_fault(std::string_view text) {
         ++i;
     }
     const std::size_t integer_start = i;
-    while (i < n && is_digit(text[i])) {
+    while (i < n && platform::is_ascii_digit(text[i])) {
         ++i;
     }
     const std::size_t integer_digits = i - integer_start;
@@ -62,7 +58,7 @@ std::optional<std::string> macro_number_fault(std::string_view text) {
     }
     ++i;
     const std::size_t decimal_start = i;
-    while (i < n && is_digit(text[i])) {
+    while (i < n && platform::is_ascii_digit(text[i])) {
         ++i;
     }
     const std::size_t decimals = i - decimal_start;
@@ -98,25 +94,7 @@ std::string decimal_text(double value) {
     // The shortest digits that read back as the value, laid out without an exponent. (Fixed
     // notation straight from to_chars would spell out every binary digit of a large value:
     // 3.4028235e38 as 340282349999999991754788743781432688640.)
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific);
-    const std::string_view scientific(buffer.data(),
-                                      static_cast<std::size_t>(result.ptr - buffer.data()));
-    const bool negative = scientific.front() == '-';
-    const std::size_t e = scientific.find('e');
-    std::string digits;
-    for (const char c : scientific.substr(negative ? 1 : 0, e - (negative ? 1 : 0))) {
-        if (c != '.') {
-            digits.push_back(c);
-        }
-    }
-    std::string_view exponent_text = scientific.substr(e + 1);
-    if (exponent_text.front() == '+') {
-        exponent_text.remove_prefix(1);
-    }
-    int exponent = 0;
-    std::from_chars(exponent_text.data(), exponent_text.data() + exponent_text.size(), exponent);
+    const auto [negative, digits, exponent] = platform::shortest_digits(value);
     const long point = static_cast<long>(exponent) + 1;  // digits before the point
     std::string text = negative ? "-" : "";
     if (point <= 0) {

@@ -1,19 +1,18 @@
 #include "macro/macro_reader.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <fstream>
 #include <optional>
-#include <system_error>
 #include <utility>
 
 #include "macro/macro_number.h"
 #include "macro/record_line.h"
 #include "platform/error.h"
+#include "platform/message_text.h"
 #include "platform/number_text.h"
+#include "platform/text_file.h"
 
 namespace plessard::macro {
 namespace {
@@ -77,20 +76,7 @@ std::string record_name(Record record) {
 constexpr std::size_t shown_length = 40;
 
 std::string quoted(std::string_view text) {
-    std::string result = "\"";
-    for (const char c : text.substr(0, shown_length)) {
-        const auto byte = static_cast<unsigned char>(c);
-        result.push_back(byte >= 0x20 && byte < 0x7F ? c : '?');
-    }
-    if (text.size() > shown_length) {
-        result += "...";
-    }
-    return result + "\"";
-}
-
-std::string byte_text(unsigned char byte) {
-    constexpr std::string_view hex = "0123456789ABCDEF";
-    return std::string("0x") + hex[byte >> 4U] + hex[byte & 0xFU];
+    return platform::quoted_excerpt(text, shown_length);
 }
 
 // A number for a message, to a tenth of the last written decimal: numbers read from the file
@@ -143,7 +129,7 @@ std::optional<std::string> character_fault(std::string_view content) {
                    " (lines end in CR LF)";
         }
         if (byte < 0x20 || byte >= 0x7F) {
-            return "byte " + byte_text(byte) + " in column " + std::to_string(i + 1) +
+            return "byte " + platform::byte_text(byte) + " in column " + std::to_string(i + 1) +
                    " is not printable ASCII";
         }
     }
@@ -600,11 +586,7 @@ class Checker {
 
 // Far beyond the largest macro file the writer makes (ten by ten parts of numbers of 39
 // digits stay below half a megabyte); a larger file is refused rather than read into memory.
-constexpr std::uintmax_t largest_macro_file = 16U * 1024U * 1024U;
-
-std::string cause_of(int error_number) {
-    return error_number != 0 ? std::generic_category().message(error_number) : "unknown cause";
-}
+constexpr std::size_t largest_macro_file = 16U * 1024U * 1024U;
 
 }  // namespace
 
@@ -641,30 +623,8 @@ MacroCheck check_macro_text(std::string_view bytes, std::string_view file_name) 
 }
 
 MacroCheck check_macro_file(const std::filesystem::path& path) {
-    const std::string name = path.string();
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw platform::Error(platform::ErrorNumber::open_failed,
-                              "Cannot open " + name + " for reading: " + cause_of(errno));
-    }
-    std::string bytes;
-    constexpr std::size_t chunk = 64U * 1024U;
-    std::string buffer(chunk, '\0');
-    while (file) {
-        file.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        bytes.append(buffer.data(), static_cast<std::size_t>(file.gcount()));
-        if (bytes.size() > largest_macro_file) {
-            throw platform::Error(
-                platform::ErrorNumber::read_failed,
-                "Cannot read " + name + ": it is larger than 16 MiB, far more than a macro file");
-        }
-    }
-    if (file.bad()) {
-        throw platform::Error(platform::ErrorNumber::read_failed,
-                              "Cannot read " + name + ": " + cause_of(errno));
-    }
-    return check_macro_text(bytes, name);
+    return check_macro_text(platform::read_whole_file(path, largest_macro_file),
+                            platform::path_text(path));
 }
 
 MacroBounds drawing_bounds(const MacroCheck& check) noexcept {

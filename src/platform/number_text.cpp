@@ -15,10 +15,6 @@
 namespace plessard::platform {
 namespace {
 
-bool is_digit(char c) noexcept {
-    return c >= '0' && c <= '9';
-}
-
 // What the grammar check learns on the way: whether the text is a number at all and the decimal
 // exponent of its first significant digit, which tells overflow from underflow when a
 // conversion reports the value out of range.
@@ -40,7 +36,7 @@ NumberShape scan_number(std::string_view text) noexcept {
     long long first_significant = 0;  // exponent of the first non-zero digit, before the 'e'
     bool significant_seen = false;
     std::size_t mantissa_digits = 0;
-    while (i < n && is_digit(text[i])) {
+    while (i < n && is_ascii_digit(text[i])) {
         if (!significant_seen && text[i] != '0') {
             significant_seen = true;
             first_significant = integer_digits;  // counted from the left; fixed below
@@ -55,7 +51,7 @@ NumberShape scan_number(std::string_view text) noexcept {
     if (i < n && text[i] == '.') {
         ++i;
         long long position = -1;
-        while (i < n && is_digit(text[i])) {
+        while (i < n && is_ascii_digit(text[i])) {
             if (!significant_seen && text[i] != '0') {
                 significant_seen = true;
                 first_significant = position;
@@ -76,11 +72,11 @@ NumberShape scan_number(std::string_view text) noexcept {
             exponent_negative = text[i] == '-';
             ++i;
         }
-        if (i == n || !is_digit(text[i])) {
+        if (i == n || !is_ascii_digit(text[i])) {
             return shape;
         }
         constexpr long long clamp = 1'000'000'000;
-        while (i < n && is_digit(text[i])) {
+        while (i < n && is_ascii_digit(text[i])) {
             if (exponent < clamp) {
                 exponent = exponent * 10 + (text[i] - '0');
             }
@@ -269,24 +265,53 @@ char* write_number(float value, char* out) {
     return std::copy(text.begin(), text.end(), out);
 }
 
+namespace {
+
+template <typename Number>
+ShortestDigits split_shortest(Number value) {
+    // to_chars gives them as [-]d[.ddd]e±x.
+    std::array<char, 64> scientific{};
+    const char* end = std::to_chars(scientific.data(), scientific.data() + scientific.size(), value,
+                                    std::chars_format::scientific)
+                          .ptr;
+    ShortestDigits result;
+    const char* c = scientific.data();
+    result.negative = *c == '-';
+    if (result.negative) {
+        ++c;
+    }
+    for (; c != end && *c != 'e'; ++c) {
+        if (*c != '.') {
+            result.digits.push_back(*c);
+        }
+    }
+    if (c != end) {
+        ++c;
+        if (*c == '+') {
+            ++c;
+        }
+        std::from_chars(c, end, result.exponent);
+    }
+    return result;
+}
+
+}  // namespace
+
+ShortestDigits shortest_digits(float value) {
+    return split_shortest(value);
+}
+ShortestDigits shortest_digits(double value) {
+    return split_shortest(value);
+}
+
 std::string format_number_from_shortest(float value) {
     if (!std::isfinite(value)) {
         throw Error(ErrorNumber::floating_point,
                     "Floating-point error: cannot write " + shortest_text(value) + " as a number");
     }
-    // The shortest digits that read back as the same single, as d.ddde±x.
-    std::array<char, 32> scientific{};
-    const auto end = std::to_chars(scientific.data(), scientific.data() + scientific.size(), value,
-                                   std::chars_format::scientific)
-                         .ptr;
-    const bool negative = scientific[0] == '-';
-    const char* e = std::find(scientific.data(), end, 'e');
-    int exponent = 0;
-    const char* exponent_text = e + 1;
-    if (*exponent_text == '+') {
-        ++exponent_text;
-    }
-    std::from_chars(exponent_text, end, exponent);
+    const ShortestDigits shortest = shortest_digits(value);
+    const bool negative = shortest.negative;
+    const int exponent = shortest.exponent;
 
     // Lay the digits out in fixed point: `point` integer digits (at least one), then at least
     // four decimals, the fourth deciding the rounding. A single has at most 39 integer digits.
@@ -295,9 +320,9 @@ std::string format_number_from_shortest(float value) {
     const int leading_zeros = exponent < 0 ? -exponent : 0;
     int point = exponent < 0 ? 1 : exponent + 1;
     std::size_t count = static_cast<std::size_t>(leading_zeros);
-    for (const char* c = scientific.data() + (negative ? 1 : 0); c != e; ++c) {
-        if (*c != '.' && count < digits.size()) {
-            digits[count++] = *c;
+    for (const char c : shortest.digits) {
+        if (count < digits.size()) {
+            digits[count++] = c;
         }
     }
     const auto kept = static_cast<std::size_t>(point) + 3;

@@ -45,6 +45,20 @@ struct SingleValue {
     return !(value < 0x1.ffffffp+127 && value > -0x1.ffffffp+127);
 }
 
+// The shortest decimal digits that read back as the same value: value is d1.d2d3... times ten
+// to the exponent. Finite values only.
+struct ShortestDigits {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+[[nodiscard]] ShortestDigits shortest_digits(float value);
+[[nodiscard]] ShortestDigits shortest_digits(double value);
+
+[[nodiscard]] constexpr bool is_ascii_digit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
+
 // The shortest text that reads back as the same single, with a leading blank when the value
 // is not negative (so -0 shows " 0").
 [[nodiscard]] std::string number_text(float value);

@@ -148,6 +148,34 @@ int InputFile::skip_separators() {
     return c;
 }
 
+std::string read_whole_file(const std::filesystem::path& path, std::size_t max_bytes) {
+    errno = 0;
+    const FileHandle file(open_c_file(path, false));
+    if (!file) {
+        throw Error(ErrorNumber::open_failed,
+                    "Cannot open " + path_text(path) + " for reading: " + system_cause(errno));
+    }
+    std::string bytes;
+    std::string chunk(read_chunk, '\0');
+    for (;;) {
+        errno = 0;
+        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
+        bytes.append(chunk.data(), got);
+        if (bytes.size() > max_bytes) {
+            throw Error(ErrorNumber::read_failed, "Cannot read " + path_text(path) +
+                                                      ": it is larger than " +
+                                                      std::to_string(max_bytes) + " bytes");
+        }
+        if (got < chunk.size()) {
+            if (std::ferror(file.get()) != 0) {
+                throw Error(ErrorNumber::read_failed,
+                            "Cannot read " + path_text(path) + ": " + system_cause(errno));
+            }
+            return bytes;
+        }
+    }
+}
+
 // ---- OutputFile ----
 
 OutputFile::OutputFile(FileHandle file, std::string name)

@@ -57,6 +57,10 @@ class InputFile {
     bool field_open_ = false;  // a field was read and its ending comma not yet seen
 };
 
+// The whole of a file that is read at once. A file of more than max_bytes raises read_failed
+// rather than filling memory; opening or reading raise as InputFile does.
+[[nodiscard]] std::string read_whole_file(const std::filesystem::path& path, std::size_t max_bytes);
+
 // Where record lines go: a file, standard output, or memory.
 class LineSink {
   public:

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/lines.h"
+
 #include <algorithm>
 #include <functional>
 #include <random>
@@ -28,16 +30,7 @@ std::string written(const PartDimensions& part, const ArrayParameters& array) {
     return out.text();
 }
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
+using testing::lines_of;
 
 std::string joined(const std::vector<std::string>& lines, const char* line_end = "\r\n") {
     std::string text;

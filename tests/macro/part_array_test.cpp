@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/lines.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,16 +20,7 @@ using platform::TextBuffer;
 
 const PartDimensions example{10.0F, 4.0F, 8.0F, 3.0F, 1.0F, 0.5F};
 
-std::vector<std::string> lines_of(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
+using testing::lines_of;
 
 TEST(WritePartArray, OnePartIsTheWorkedExample) {
     TextBuffer out;

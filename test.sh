@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Set up and test: installs what is missing, configures, builds and runs every test; then the
-# same suite again under AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any
-# failure or sanitizer report.
+# same suite again under AddressSanitizer and UndefinedBehaviorSanitizer; then each fuzz target
+# for a bounded time. Exits non-zero on any failure, sanitizer report or fuzzing finding.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -36,3 +36,6 @@ ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
 LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
   ctest --test-dir build-asan --output-on-failure --timeout 600
+
+echo "== fuzzing: every target for FUZZ_SECONDS (default 30) seconds"
+scripts/fuzz.sh

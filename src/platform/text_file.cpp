@@ -16,6 +16,7 @@ namespace plessard::platform {
 namespace {
 
 constexpr std::size_t read_chunk = 4096;
+constexpr std::size_t output_buffer = 64 * 1024;
 
 std::FILE* open_c_file(const std::filesystem::path& path, bool for_output) {
 #ifdef _WIN32
@@ -188,6 +189,8 @@ OutputFile OutputFile::create(const std::filesystem::path& path) {
         throw Error(ErrorNumber::open_failed,
                     "Cannot open " + path_text(path) + " for writing: " + system_cause(errno));
     }
+    // A buffer that holds a whole ten-by-ten macro file: one write to the system, not dozens.
+    std::setvbuf(file.get(), nullptr, _IOFBF, output_buffer);
     return OutputFile(std::move(file), path_text(path));
 }
 

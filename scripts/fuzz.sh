@@ -46,9 +46,15 @@ if ! command -v clang++ >/dev/null; then
   exit 2
 fi
 
+# Warnings fail the build in CI, as they do in test.sh.
+werror=OFF
+if [ "${CI:-}" = "true" ]; then
+  werror=ON
+fi
+
 echo "== build the fuzz targets in build-fuzz/"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DPLESSARD_FUZZ=ON \
-  -DPLESSARD_BUILD_APP=OFF -DPLESSARD_BUILD_TESTS=OFF -DPLESSARD_BUILD_BENCH=OFF \
+  -DPLESSARD_WERROR="$werror" -DPLESSARD_BUILD_APP=OFF -DPLESSARD_BUILD_TESTS=OFF -DPLESSARD_BUILD_BENCH=OFF \
   -DPLESSARD_SANITIZE=address,undefined >/dev/null
 cmake --build "$build" -j2 --target "${targets[@]}"
 

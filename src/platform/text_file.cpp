@@ -180,7 +180,9 @@ std::string read_whole_file(const std::filesystem::path& path, std::size_t max_b
 // ---- OutputFile ----
 
 OutputFile::OutputFile(FileHandle file, std::string name)
-    : file_(std::move(file)), name_(std::move(name)) {}
+    : file_(std::move(file)), name_(std::move(name)) {
+    pending_.reserve(output_buffer + 256);
+}
 
 OutputFile OutputFile::create(const std::filesystem::path& path) {
     errno = 0;
@@ -189,8 +191,6 @@ OutputFile OutputFile::create(const std::filesystem::path& path) {
         throw Error(ErrorNumber::open_failed,
                     "Cannot open " + path_text(path) + " for writing: " + system_cause(errno));
     }
-    // A buffer that holds a whole ten-by-ten macro file: one write to the system, not dozens.
-    std::setvbuf(file.get(), nullptr, _IOFBF, output_buffer);
     return OutputFile(std::move(file), path_text(path));
 }
 
@@ -201,13 +201,31 @@ OutputFile OutputFile::standard_output() {
     return OutputFile(FileHandle(stdout, FileCloser{false}), "standard output");
 }
 
+OutputFile::~OutputFile() {
+    // Lines written before a failure stay in the file: hand over what is pending, quietly,
+    // since an error is already on its way or the owner chose not to close.
+    if (file_ && !pending_.empty()) {
+        std::fwrite(pending_.data(), 1, pending_.size(), file_.get());
+    }
+}
+
 void OutputFile::print_line(std::string_view text) {
     if (!file_) {
         throw Error(ErrorNumber::write_failed, "Cannot write to " + name_ + ": the file is closed");
     }
+    // Lines gather here and go to the system in large pieces: a whole ten-by-ten macro file
+    // in one write.
+    pending_.append(text).append("\r\n");
+    if (pending_.size() >= output_buffer) {
+        write_pending();
+    }
+}
+
+void OutputFile::write_pending() {
     errno = 0;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file_.get()) == text.size() &&
-                         std::fwrite("\r\n", 1, 2, file_.get()) == 2;
+    const bool written =
+        std::fwrite(pending_.data(), 1, pending_.size(), file_.get()) == pending_.size();
+    pending_.clear();
     if (!written) {
         throw Error(ErrorNumber::write_failed,
                     "Cannot write to " + name_ + ": " + system_cause(errno));
@@ -217,6 +235,14 @@ void OutputFile::print_line(std::string_view text) {
 void OutputFile::close() {
     if (!file_) {
         return;
+    }
+    if (!pending_.empty()) {
+        try {
+            write_pending();
+        } catch (const Error&) {
+            file_.reset();  // closed on this path too
+            throw;
+        }
     }
     const bool owned = file_.get_deleter().owned;
     std::FILE* file = file_.release();

@@ -88,8 +88,8 @@ class OutputFile final : public LineSink {
     [[nodiscard]] static OutputFile standard_output();
 
     OutputFile(OutputFile&&) noexcept = default;
-    OutputFile& operator=(OutputFile&&) noexcept = default;
-    ~OutputFile() override = default;
+    OutputFile& operator=(OutputFile&&) = delete;
+    ~OutputFile() override;
 
     void print_line(std::string_view text) override;
     // Flushes and closes; raises close_failed when the data did not reach the file.
@@ -99,9 +99,11 @@ class OutputFile final : public LineSink {
 
   private:
     OutputFile(FileHandle file, std::string name);
+    void write_pending();
 
     FileHandle file_;
     std::string name_;
+    std::string pending_;
 };
 
 // Lines kept in memory, each ended by CR LF, exactly as a file would hold them.

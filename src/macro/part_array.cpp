@@ -84,14 +84,14 @@ void write_part_array(platform::LineSink& out, const input::PartDimensions& part
     write_record(out, 7, code::contours_follow);
 
     std::int64_t line = header_lines + 1;
-    for (std::int64_t i = 1; i <= array.NX; ++i) {
-        for (std::int64_t j = 1; j <= array.NY; ++j) {
+    for (std::int64_t column = 1; column <= array.NX; ++column) {
+        for (std::int64_t row = 1; row <= array.NY; ++row) {
             // The origin is first needed by the start point of the part.
             const Place place{line, code::start_point};
-            const auto column = static_cast<double>(i - 1);
-            const auto row = static_cast<double>(j - 1);
-            const float x0 = to_single(PLESSARD_OPERAND((L1 + DX) * column), place);
-            const float y0 = to_single(PLESSARD_OPERAND((H1 + DY) * row), place);
+            const auto i = static_cast<double>(column);
+            const auto j = static_cast<double>(row);
+            const float x0 = to_single(PLESSARD_OPERAND((L1 + DX) * (i - 1)), place);
+            const float y0 = to_single(PLESSARD_OPERAND((H1 + DY) * (j - 1)), place);
             write_part_contour(out, part, x0, y0, line);
             line += contour_lines;
         }

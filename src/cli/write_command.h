@@ -3,6 +3,8 @@
 #include <ostream>
 #include <string>
 
+#include "params/parameter_checks.h"
+
 namespace plessard::cli {
 
 // The window's inputs as arguments: where the part dimensions come from, where the macro goes
@@ -10,10 +12,10 @@ namespace plessard::cli {
 struct WriteOptions {
     std::string input = "./vb_input.txt";
     std::string output = "./vb_output.txt";
-    std::string dx = "1";
-    std::string dy = "0.8";
-    std::string nx = "4";
-    std::string ny = "3";
+    std::string dx{params::default_texts.DX};
+    std::string dy{params::default_texts.DY};
+    std::string nx{params::default_texts.NX};
+    std::string ny{params::default_texts.NY};
 };
 
 // Checks the parameters, reads the part dimensions and writes the macro through the same

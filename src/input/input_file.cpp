@@ -16,13 +16,12 @@ using platform::Field;
 
 constexpr std::size_t longest_field = 64;
 constexpr std::size_t shown_field = 40;
-constexpr std::array<const char*, 6> field_names{"L1", "L2", "H1", "H2", "R1", "R2"};
 
 [[noreturn]] void refuse(const platform::InputFile& file, std::size_t index,
                          const std::string& what) {
     throw Error(ErrorNumber::bad_field, "Cannot read " + file.name() + ": field " +
-                                            std::to_string(index + 1) + " (" + field_names[index] +
-                                            ") " + what);
+                                            std::to_string(index + 1) + " (" +
+                                            std::string(dimension_names[index]) + ") " + what);
 }
 
 float read_one(platform::InputFile& file, std::size_t index) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <string_view>
+
 namespace plessard::input {
 
 // The six dimensions of the L-shaped part, as the dimension drawing marks them.
@@ -13,5 +16,9 @@ struct PartDimensions {
 
     friend bool operator==(const PartDimensions&, const PartDimensions&) = default;
 };
+
+// The names of the six fields in their order, as the drawing, the labels and messages use them.
+inline constexpr std::array<std::string_view, 6> dimension_names{"L1", "L2", "H1",
+                                                                 "H2", "R1", "R2"};
 
 }  // namespace plessard::input

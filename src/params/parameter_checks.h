@@ -18,6 +18,9 @@ struct ParameterTexts {
     std::string_view NY;
 };
 
+// What the four boxes hold when the window opens, and what the command-line tool assumes.
+inline constexpr ParameterTexts default_texts{"1", "0.8", "4", "3"};
+
 // The first field that failed, with the message the operator is shown.
 struct ParameterRejection {
     ParameterField field = ParameterField::DX;

@@ -1,11 +1,11 @@
 #include <QApplication>
-#include <QString>
 
 #include <exception>
 
-#include "app/qt_user_interface.h"
+#include "app/qt_form_view.h"
 #include "app/startup_timing.h"
-#include "app/tovik_form.h"
+#include "form/form_layout.h"
+#include "form/tovik_form.h"
 #include "platform/program_folder.h"
 
 int main(int /*argc*/, char* argv[]) {
@@ -14,19 +14,20 @@ int main(int /*argc*/, char* argv[]) {
     // the program's name reaches it.
     int toolkit_argc = 1;
     QApplication application(toolkit_argc, argv);
-    app::QtUserInterface ui;
-    // Finding the program folder or building the window can fail before any handler runs;
-    // that is reported in a box too, never by a silent exit.
+    app::QtFormView window;
+    // Finding the program folder or loading the form can fail before any handler runs; that is
+    // reported in a box too, never by a silent exit.
     try {
-        app::Tovik_form form(platform::program_folder(), ui);
+        form::Tovik_form form(platform::program_folder(), window);
+        window.connect_clicks(form);
+        form.Form_Load();
 #ifdef PLESSARD_STARTUP_REPORT
-        report_first_paint(form);
+        app::report_first_paint(window);
 #endif
-        form.show();
+        window.show();
         return QApplication::exec();
     } catch (const std::exception& error) {
-        ui.message_box(QString::fromStdString(error.what()), app::MessageStyle::critical,
-                       QString::fromLatin1(app::window_caption));
+        window.message_box(error.what(), form::MessageStyle::critical, form::window_caption);
     }
     return 1;
 }

@@ -1,22 +1,91 @@
 #include "app/picture_box.h"
 
+#include <QColor>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QString>
 
-#include <utility>
+#include <cstdlib>
 
 namespace plessard::app {
+namespace {
 
-PictureBox::PictureBox(QImage picture, QWidget* parent)
-    : QWidget(parent), picture_(std::move(picture)) {
+QImage image_of(const form::Picture& picture) {
+    const QImage view(picture.bytes().data(), picture.width(), picture.height(),
+                      picture.width() * 3, QImage::Format_RGB888);
+    return view.copy();  // the view only borrows the bytes
+}
+
+// How many pixel rows the ink of a capital H takes in this font. Measured rather than taken
+// from the metrics, which count the faint edge pixels of smoothed lettering.
+int inked_cap_height(const QFont& font) {
+    QImage scratch(64, 64, QImage::Format_RGB32);
+    scratch.fill(Qt::white);
+    {
+        QPainter painter(&scratch);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(8, 48, QStringLiteral("H"));
+    }
+    int rows = 0;
+    for (int y = 0; y < scratch.height(); ++y) {
+        for (int x = 0; x < scratch.width(); ++x) {
+            if (qGray(scratch.pixel(x, y)) < 128) {
+                ++rows;
+                break;
+            }
+        }
+    }
+    return rows;
+}
+
+}  // namespace
+
+QFont lettering_font() {
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setStyleHint(QFont::Serif);
+    // Full hinting puts stems and cap line on whole pixels: small lettering stays crisp, and
+    // the cap height can land on exactly the rows asked for.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    int best_size = 12;
+    int best_miss = 1000;
+    for (int size = 8; size <= 20; ++size) {
+        font.setPixelSize(size);
+        const int miss = std::abs(inked_cap_height(font) - form::lettering_cap_height);
+        if (miss < best_miss) {
+            best_miss = miss;
+            best_size = size;
+        }
+    }
+    font.setPixelSize(best_size);
+    return font;
+}
+
+PictureBox::PictureBox(const form::DimensionDrawing& drawing, QWidget* parent)
+    : QWidget(parent),
+      pixels_(image_of(drawing.picture)),
+      font_(lettering_font()),
+      lettering_(drawing.lettering) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     // On a scaled screen each picture pixel becomes a block of whole pixels: no smoothing, so
-    // the 1-pixel lines stay sharp.
+    // the 1-pixel lines stay sharp. The lettering is set at the screen's own resolution.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QPoint(0, 0), picture_);
+    painter.drawImage(QPoint(0, 0), pixels_);
+    painter.setFont(font_);
+    const form::Rgb ink = form::lettering_colour;
+    painter.setPen(QColor(ink.red, ink.green, ink.blue));
+    const QFontMetrics metrics(font_);
+    for (const form::Lettering& piece : lettering_) {
+        const QString text = QString::fromUtf8(piece.text.data(), qsizetype(piece.text.size()));
+        const QRect ink_box = metrics.tightBoundingRect(text);
+        painter.drawText(QPoint(piece.centre_x - ink_box.left() - ink_box.width() / 2,
+                                piece.centre_y - ink_box.top() - ink_box.height() / 2),
+                         text);
+    }
 }
 
 }  // namespace plessard::app

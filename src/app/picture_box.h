@@ -1,21 +1,30 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 
+#include "form/dimension_drawing.h"
+
 namespace plessard::app {
 
-// A fixed picture shown unscaled from the top-left corner. It takes the focus like any control
-// in the tab order but ignores every key.
+// The dimension drawing, shown unscaled from the top-left corner: its pixels as drawn, its
+// lettering set in a serif face over them. It takes the focus like any control in the tab
+// order but ignores every key.
 class PictureBox final : public QWidget {
   public:
-    explicit PictureBox(QImage picture, QWidget* parent = nullptr);
+    explicit PictureBox(const form::DimensionDrawing& drawing, QWidget* parent = nullptr);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage picture_;
+    QImage pixels_;
+    QFont font_;
+    std::array<form::Lettering, 10> lettering_;
 };
+
+// The serif face at the pixel size whose inked capitals come closest to the drawing's cap height.
+[[nodiscard]] QFont lettering_font();
 
 }  // namespace plessard::app

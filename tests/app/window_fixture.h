@@ -10,30 +10,45 @@
 #include <QTest>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
-#include "app/tovik_form.h"
-#include "recording_user_interface.h"
+#include "app/qt_form_view.h"
+#include "form/tovik_form.h"
 
 namespace plessard::app {
 
-// A shown, active window working in a fresh folder, with its boxes recorded.
+// The real window, but its boxes and its end are only recorded, so a click runs through the
+// widgets and the form without waiting for a user.
+class RecordingWindow final : public QtFormView {
+  public:
+    void message_box(std::string_view prompt, form::MessageStyle /*style*/,
+                     std::string_view /*title*/) override {
+        messages.emplace_back(prompt);
+    }
+    void end_program(int status) override { end_statuses.push_back(status); }
+
+    std::vector<std::string> messages;
+    std::vector<int> end_statuses;
+};
+
+// A shown, loaded window working in a fresh folder, wired as the program wires it.
 class WindowFixture {
   public:
-    WindowFixture() : form(folder(), ui) {
-        form.show();
-        form.activateWindow();
+    WindowFixture() {
+        window.connect_clicks(form);
+        form.Form_Load();
+        window.show();
+        window.activateWindow();
     }
 
-    [[nodiscard]] bool active() { return QTest::qWaitForWindowActive(&form); }
+    [[nodiscard]] bool active() { return QTest::qWaitForWindowActive(&window); }
 
-    [[nodiscard]] std::filesystem::path folder() const {
-        return std::filesystem::path(directory.path().toStdString());
-    }
     [[nodiscard]] QString file(const char* name) const { return directory.filePath(name); }
 
     template <typename Widget>
     [[nodiscard]] Widget* child(const char* name) const {
-        return form.findChild<Widget*>(QString::fromLatin1(name));
+        return window.findChild<Widget*>(QString::fromLatin1(name));
     }
     [[nodiscard]] QPushButton* button(const char* name) const { return child<QPushButton>(name); }
     [[nodiscard]] QLineEdit* text(const char* name) const { return child<QLineEdit>(name); }
@@ -41,33 +56,21 @@ class WindowFixture {
 
     void click(const char* name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
 
-    void write_input(const QByteArray& bytes) const { write(file("vb_input.txt"), bytes); }
-    [[nodiscard]] QByteArray output() const { return read(file("vb_output.txt")); }
-    [[nodiscard]] bool has_output() const { return QFile::exists(file("vb_output.txt")); }
-
-    // The six value labels, Label1 to Label6.
-    [[nodiscard]] QStringList value_labels() const {
-        QStringList texts;
-        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
-            texts << label(name)->text();
-        }
-        return texts;
-    }
-
-    static void write(const QString& path, const QByteArray& bytes) {
-        QFile out(path);
+    void write_input(const QByteArray& bytes) const {
+        QFile out(file("vb_input.txt"));
         if (out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
             out.write(bytes);
         }
     }
-    [[nodiscard]] static QByteArray read(const QString& path) {
-        QFile in(path);
+    [[nodiscard]] QByteArray output() const {
+        QFile in(file("vb_output.txt"));
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
+    [[nodiscard]] bool has_output() const { return QFile::exists(file("vb_output.txt")); }
 
     QTemporaryDir directory;
-    RecordingUserInterface ui;
-    Tovik_form form;
+    RecordingWindow window;
+    form::Tovik_form form{std::filesystem::path(directory.path().toStdString()), window};
 };
 
 }  // namespace plessard::app

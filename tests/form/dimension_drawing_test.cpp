@@ -1,0 +1,108 @@
+#include "form/dimension_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "support/case_name.h"
+
+namespace plessard::form {
+namespace {
+
+constexpr Rgb frame{127, 157, 185};
+constexpr Rgb white{255, 255, 255};
+constexpr Rgb black{0, 0, 0};
+constexpr Rgb grey{128, 128, 128};
+
+struct PixelCase {
+    const char* name;
+    int x;
+    int y;
+    Rgb colour;
+};
+
+class Pixel : public ::testing::TestWithParam<PixelCase> {};
+
+TEST_P(Pixel, HasItsColour) {
+    const DimensionDrawing drawing = dimension_drawing();
+    const Rgb seen = drawing.picture.pixel(GetParam().x, GetParam().y);
+    EXPECT_EQ(seen, GetParam().colour)
+        << int(seen.red) << "," << int(seen.green) << "," << int(seen.blue);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drawing, Pixel,
+    ::testing::Values(
+        PixelCase{"frame_top_left_outer", 0, 0, frame},
+        PixelCase{"frame_top_left_inner", 1, 1, frame}, PixelCase{"frame_right", 198, 100, frame},
+        PixelCase{"frame_bottom_right", 199, 199, frame},
+        PixelCase{"inside_the_frame", 2, 2, white},
+        PixelCase{"inside_the_frame_bottom_right", 197, 197, white},
+        PixelCase{"left_side", 33, 100, black}, PixelCase{"top_of_the_upright", 60, 59, black},
+        PixelCase{"right_side_of_the_upright", 91, 80, black},
+        PixelCase{"top_of_the_short_leg", 120, 107, black},
+        PixelCase{"right_end_of_the_short_leg", 161, 130, black},
+        PixelCase{"bottom", 100, 154, black},
+        PixelCase{"top_left_arc_meets_the_top", 45, 59, black},
+        PixelCase{"top_left_arc_meets_the_left_side", 33, 71, black},
+        PixelCase{"inner_arc_meets_the_upright", 91, 100, black},
+        PixelCase{"inner_arc_meets_the_short_leg", 98, 107, black},
+        PixelCase{"bottom_right_arc_meets_the_bottom", 149, 154, black},
+        PixelCase{"outside_the_corner_of_the_top_left_arc", 34, 60, white},
+        PixelCase{"inside_the_part", 60, 100, white},
+        PixelCase{"beside_the_inner_corner_outside_the_part", 95, 103, white},
+        PixelCase{"L2_dimension_line", 45, 36, grey}, PixelCase{"L2_extension_line", 92, 45, grey},
+        PixelCase{"L1_dimension_line", 130, 167, grey},
+        PixelCase{"L1_extension_line", 161, 160, grey},
+        PixelCase{"L1_line_broken_for_its_label", 97, 167, white},
+        PixelCase{"H1_dimension_line", 18, 80, grey}, PixelCase{"H1_extension_line", 20, 154, grey},
+        PixelCase{"H2_dimension_line", 179, 115, grey},
+        PixelCase{"H2_extension_line", 170, 107, grey},
+        PixelCase{"below_the_L1_line", 97, 160, white}),
+    plessard::testing::CaseName());
+
+// Each dimension's label stands in a gap of its own line, wide enough for two capitals of the
+// lettering, with the line going on at both sides of it.
+TEST(Lettering, DimensionLabelsStandInTheGapsOfTheirLines) {
+    const DimensionDrawing drawing = dimension_drawing();
+    int dimensions = 0;
+    for (const Lettering& label : drawing.lettering) {
+        if (label.text != "L1" && label.text != "L2" && label.text != "H1" && label.text != "H2") {
+            continue;
+        }
+        ++dimensions;
+        const bool horizontal = label.text[0] == 'L';
+        const auto at = [&](int offset) {
+            return horizontal ? drawing.picture.pixel(label.centre_x + offset, label.centre_y)
+                              : drawing.picture.pixel(label.centre_x, label.centre_y + offset);
+        };
+        const int room = horizontal ? 9 : 6;
+        for (int offset = -room; offset <= room; ++offset) {
+            EXPECT_EQ(at(offset), white) << label.text << " at offset " << offset;
+        }
+        EXPECT_EQ(at(-room - 4), grey) << label.text;
+        EXPECT_EQ(at(room + 4), grey) << label.text;
+    }
+    EXPECT_EQ(dimensions, 4);
+}
+
+// The radius labels stand inside the outline, clear of its ink.
+TEST(Lettering, EveryLabelIsPlacedOnWhite) {
+    const DimensionDrawing drawing = dimension_drawing();
+    std::multiset<std::string> texts;
+    for (const Lettering& label : drawing.lettering) {
+        texts.emplace(label.text);
+        for (int dy = -4; dy <= 4; ++dy) {
+            for (int dx = -6; dx <= 6; ++dx) {
+                EXPECT_EQ(drawing.picture.pixel(label.centre_x + dx, label.centre_y + dy), white)
+                    << label.text << " at " << label.centre_x + dx << "," << label.centre_y + dy;
+            }
+        }
+    }
+    EXPECT_EQ(texts, (std::multiset<std::string>{"L1", "L2", "H1", "H2", "R1", "R1", "R1", "R2",
+                                                 "R2", "R2"}));
+}
+
+}  // namespace
+}  // namespace plessard::form

@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "app/picture_box.h"
+#include "app/value_label.h"
 #include "form/dimension_drawing.h"
 #include "form/form_layout.h"
 #include "form/tovik_form.h"
@@ -39,12 +40,14 @@ QWidget* create_control(const form::Control& control, QWidget* parent) {
             widget = button;
             break;
         }
-        case form::ControlKind::value_label:
+        case form::ControlKind::value_label: {
+            auto* label = new ValueLabel(parent);
+            label->set_value(caption);
+            widget = label;
+            break;
+        }
         case form::ControlKind::caption_label: {
             auto* label = new QLabel(caption, parent);
-            if (control.kind == form::ControlKind::value_label) {
-                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            }
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             label->setTextFormat(Qt::PlainText);
             widget = label;
@@ -96,7 +99,7 @@ QtFormView::QtFormView(QWidget* parent) : QWidget(parent) {
     command1_ = static_cast<QPushButton*>(widgets[form::command1_index]);
     command2_ = static_cast<QPushButton*>(widgets[form::command2_index]);
     for (std::size_t i = 0; i < value_labels_.size(); ++i) {
-        value_labels_[i] = static_cast<QLabel*>(widgets[form::value_label_indices[i]]);
+        value_labels_[i] = static_cast<ValueLabel*>(widgets[form::value_label_indices[i]]);
     }
     for (std::size_t i = 0; i < text_boxes_.size(); ++i) {
         text_boxes_[i] = static_cast<QLineEdit*>(widgets[form::text_box_indices[i]]);
@@ -118,7 +121,7 @@ void QtFormView::set_text(form::TextBox box, std::string_view text) {
 }
 
 void QtFormView::set_caption(form::ValueLabel label, std::string_view caption) {
-    value_labels_[static_cast<std::size_t>(label)]->setText(from_utf8(caption));
+    value_labels_[static_cast<std::size_t>(label)]->set_value(from_utf8(caption));
 }
 
 void QtFormView::set_command2_enabled(bool enabled) {

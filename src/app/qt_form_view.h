@@ -6,7 +6,6 @@
 
 #include "form/form_view.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -15,6 +14,8 @@ class Tovik_form;
 }
 
 namespace plessard::app {
+
+class ValueLabel;
 
 // The program's one window in Qt: its controls built from the form's layout table, the form's
 // view over them, message boxes modal for the whole program, and the end through the event loop.
@@ -39,7 +40,7 @@ class QtFormView : public QWidget, public form::FormView {
   private:
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
-    std::array<QLabel*, 6> value_labels_{};
+    std::array<ValueLabel*, 6> value_labels_{};
     std::array<QLineEdit*, 4> text_boxes_{};
 };
 

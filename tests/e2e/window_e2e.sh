@@ -5,12 +5,16 @@
 #    vb_output.txt equals EXPECTED_OUTPUT byte for byte.
 # 2. A folder without vb_input.txt: Read shows a window titled "File Error" and the program keeps
 #    running.
+# 3. "1d1" typed into DX: Create shows a window titled "Macro Example" and the program keeps
+#    running; E2E_REJECT_REPEATS times (default 1; the sanitizer build asks for more, since this
+#    path once ended the program with an abort that would not come back).
 # Bounded in time; every process it starts is ended on the way out.
 set -euo pipefail
 
 program=$1
 expected=$2
 step_seconds=${E2E_STEP_SECONDS:-20}
+reject_repeats=${E2E_REJECT_REPEATS:-1}
 
 work=$(mktemp -d)
 pids=()
@@ -69,6 +73,8 @@ click() {
 # Button centres from their twips (15 twips a pixel): Command1 3840,360 3735x375;
 # Command2 3840,3000 3735x375.
 read_x=$(((3840 + 3735 / 2) / 15)); read_y=$(((360 + 375 / 2) / 15))
+# Text1 (DX): 4320,2160 1215x315.
+dx_x=$(((4320 + 1215 / 2) / 15)); dx_y=$(((2160 + 315 / 2) / 15))
 create_x=$(((3840 + 3735 / 2) / 15)); create_y=$(((3000 + 375 / 2) / 15))
 
 echo "== read and create"
@@ -105,3 +111,25 @@ sleep 0.3
 kill -0 "$app" 2>/dev/null || fail "the program ended after a failed read"
 [ ! -e "$missing/vb_output.txt" ] || fail "a failed read wrote vb_output.txt"
 echo "ok: File Error shown, program still running"
+
+echo "== a rejected DX, $reject_repeats time(s)"
+for attempt in $(seq 1 "$reject_repeats"); do
+  rejected="$work/rejected-$attempt"
+  mkdir "$rejected"
+  printf '10, 4\r\n8, 3\r\n1, 0.5\r\n' >"$rejected/vb_input.txt"
+  start_program "$rejected"
+  sleep 0.3
+  click "$read_x" "$read_y"
+  sleep 0.3
+  click "$dx_x" "$dx_y"
+  xdotool key ctrl+a
+  xdotool type 1d1
+  click "$create_x" "$create_y"
+  timeout "$step_seconds" xdotool search --sync --onlyvisible --name '^Macro Example$' >/dev/null ||
+    fail "attempt $attempt: no window titled Macro Example (log: $(cat "$rejected/program.log"))"
+  kill -0 "$app" 2>/dev/null || fail "attempt $attempt: the program ended after a rejected DX"
+  [ ! -e "$rejected/vb_output.txt" ] || fail "attempt $attempt: a rejected DX wrote vb_output.txt"
+  kill "$app"
+  wait "$app" 2>/dev/null || true
+done
+echo "ok: Macro Example shown each time, program still running, nothing written"

@@ -17,12 +17,13 @@
 
 #include "fuzz_property.h"
 #include "input/input_file.h"
+#include "platform/ascii.h"
 #include "platform/error.h"
 #include "platform/text_file.h"
 
 namespace {
 
-using plessard::fuzz::is_printable_ascii;
+using plessard::platform::is_printable_ascii;
 using plessard::fuzz::property_failed;
 using plessard::fuzz::require;
 using plessard::input::PartDimensions;

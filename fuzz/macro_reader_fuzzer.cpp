@@ -9,10 +9,11 @@
 
 #include "fuzz_property.h"
 #include "macro/macro_reader.h"
+#include "platform/ascii.h"
 
 namespace {
 
-using plessard::fuzz::is_printable_ascii;
+using plessard::platform::is_printable_ascii;
 using plessard::fuzz::property_failed;
 using plessard::fuzz::require;
 using plessard::macro::MacroCheck;
@@ -54,14 +55,14 @@ void check_accepted(std::string_view bytes, const MacroCheck& check) {
     require(check.has_rectangle, "an accepted file has no enclosing rectangle");
     require(bytes.ends_with("-1\r\n"), "an accepted file does not end with the end mark");
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const char byte = bytes[i];
         if (byte == '\r') {
             require(i + 1 < bytes.size() && bytes[i + 1] == '\n',
                     "an accepted file holds a carriage return without a line feed");
         } else if (byte == '\n') {
             require(i > 0 && bytes[i - 1] == '\r', "an accepted file holds a bare line feed");
         } else {
-            require(byte >= 0x20 && byte < 0x7F, "an accepted file holds a control byte");
+            require(is_printable_ascii(byte), "an accepted file holds a control byte");
         }
     }
     std::size_t records = 7 + 1;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/drawing_number.h"
+#include "platform/ascii.h"
 
 namespace plessard::cli {
 namespace {
@@ -34,11 +35,9 @@ std::string escaped(const std::string& text) {
             case '"':
                 result += "&quot;";
                 break;
-            default: {
+            default:
                 // Anything but printable ASCII could make the document invalid XML.
-                const auto byte = static_cast<unsigned char>(c);
-                result.push_back(byte >= 0x20 && byte < 0x7F ? c : '?');
-            }
+                result.push_back(platform::is_printable_ascii(c) ? c : '?');
         }
     }
     return result;

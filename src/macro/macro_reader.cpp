@@ -9,6 +9,7 @@
 
 #include "macro/macro_number.h"
 #include "macro/record_line.h"
+#include "platform/ascii.h"
 #include "platform/error.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
@@ -123,13 +124,13 @@ ParsedLine fail(std::optional<Record> record, std::string message) {
 
 std::optional<std::string> character_fault(std::string_view content) {
     for (std::size_t i = 0; i < content.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(content[i]);
-        if (byte == '\r') {
+        const char c = content[i];
+        if (c == '\r') {
             return "carriage return without a line feed in column " + std::to_string(i + 1) +
                    " (lines end in CR LF)";
         }
-        if (byte < 0x20 || byte >= 0x7F) {
-            return "byte " + platform::byte_text(byte) + " in column " + std::to_string(i + 1) +
+        if (!platform::is_printable_ascii(c)) {
+            return "byte " + platform::byte_text(static_cast<unsigned char>(c)) + " in column " + std::to_string(i + 1) +
                    " is not printable ASCII";
         }
     }

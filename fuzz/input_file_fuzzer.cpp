@@ -23,11 +23,11 @@
 
 namespace {
 
-using plessard::platform::is_printable_ascii;
 using plessard::fuzz::property_failed;
 using plessard::fuzz::require;
 using plessard::input::PartDimensions;
 using plessard::platform::ErrorNumber;
+using plessard::platform::is_printable_ascii;
 
 constexpr std::string_view memory_name = "vb_input.txt";
 

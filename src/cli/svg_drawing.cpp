@@ -5,6 +5,7 @@
 #include <numbers>
 #include <string>
 
+#include "cli/drawing_bounds.h"
 #include "cli/drawing_number.h"
 #include "platform/ascii.h"
 
@@ -78,7 +79,7 @@ std::string path_data(const macro::MacroContour& contour) {
 
 void write_svg(platform::LineSink& out, const macro::MacroCheck& check) {
     const macro::MacroRectangle& rectangle = check.rectangle;
-    const MacroBounds all = macro::drawing_bounds(check);
+    const MacroBounds all = drawing_bounds(check);
     const double margin = margin_for(std::max(all.right - all.left, all.top - all.bottom));
     const double view_width = (all.right - all.left) + 2.0 * margin;
     const double view_height = (all.top - all.bottom) + 2.0 * margin;

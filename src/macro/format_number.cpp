@@ -80,8 +80,9 @@ std::optional<std::string> format_number_exactly(float value) {
 
 std::string format_number_from_shortest(float value) {
     if (!std::isfinite(value)) {
-        throw platform::Error(platform::ErrorNumber::floating_point,
-                    "Floating-point error: cannot write " + shortest_text(value) + " as a number");
+        throw platform::Error(
+            platform::ErrorNumber::floating_point,
+            "Floating-point error: cannot write " + shortest_text(value) + " as a number");
     }
     const platform::ShortestDigits shortest = platform::shortest_digits(value);
     const bool negative = shortest.negative;

@@ -12,7 +12,7 @@ std::filesystem::path output_file_path(const std::filesystem::path& folder) {
 void write_macro(platform::LineSink& out, const input::PartDimensions& part,
                  const params::ArrayParameters& array) {
     write_part_array(out, part, array);
-    out.print_line(code::end_mark);
+    out.print_line(RecordLine(Record::end_mark).view());
 }
 
 void write_macro_file(const std::filesystem::path& path, const input::PartDimensions& part,

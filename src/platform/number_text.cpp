@@ -1,17 +1,13 @@
 #include "platform/number_text.h"
 
-#include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <cstring>
 #include <optional>
 #include <system_error>
 
 #include "platform/ascii.h"
-#include "platform/error.h"
 
 namespace plessard::platform {
 namespace {
@@ -185,7 +181,6 @@ std::string number_text(float value) {
     text.append(buffer.data(), result.ptr);
     return text;
 }
-
 
 namespace {
 

@@ -316,18 +316,14 @@ TEST(MacroReader, AThousandthOffIsToleratedOnlyWhereSinglesAreCoarser) {
 
 // ---- What an accepted file gives ----
 
-TEST(MacroReader, SummarisesTheDefaultArray) {
+TEST(MacroReader, KeepsTheRectangleOfTheDefaultArray) {
     const MacroCheck check = check_macro_text(written(example, {1.0F, 0.8F, 4, 3}), "a.txt");
-    const MacroSummary summary = check.summary();
-    EXPECT_EQ(summary.lines, 176U);
-    EXPECT_EQ(summary.parts, 12U);
-    EXPECT_EQ(summary.rectangle.texts,
-              (std::array<std::string, 4>{"-1.0", "-0.8", "44.0", "26.4"}));
-    EXPECT_DOUBLE_EQ(summary.width, 45.0);
-    EXPECT_DOUBLE_EQ(summary.height, 27.2);
-    const MacroBounds bounds = drawing_bounds(check);
-    EXPECT_DOUBLE_EQ(bounds.left, -1.0);
-    EXPECT_DOUBLE_EQ(bounds.top, 26.4);
+    EXPECT_EQ(check.lines, 176U);
+    EXPECT_EQ(check.contours.size(), 12U);
+    EXPECT_TRUE(check.has_rectangle);
+    EXPECT_EQ(check.rectangle.texts, (std::array<std::string, 4>{"-1.0", "-0.8", "44.0", "26.4"}));
+    EXPECT_EQ(check.rectangle.lower_left, (MacroPoint{-1.0, -0.8}));
+    EXPECT_EQ(check.rectangle.upper_right, (MacroPoint{44.0, 26.4}));
 }
 
 TEST(MacroReader, ReadsTheContourOfTheWorkedExample) {

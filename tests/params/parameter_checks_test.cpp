@@ -47,8 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "Invalid value for for DY"},
         RejectCase{
             "dy_range", {"1", "101", "4", "3"}, ParameterField::DY, "DY must between 0 and 100"},
-        RejectCase{
-            "nx_empty", {"1", "0.8", "   ", "3"}, ParameterField::NX, "Please enter a value for NX"},
+        RejectCase{"nx_empty",
+                   {"1", "0.8", "   ", "3"},
+                   ParameterField::NX,
+                   "Please enter a value for NX"},
         RejectCase{"nx_not_numeric",
                    {"1", "0.8", "abc", "3"},
                    ParameterField::NX,
@@ -121,10 +123,14 @@ INSTANTIATE_TEST_SUITE_P(
                    ParameterField::DX,
                    "Invalid value for for DX"},
         // Only spaces are trimmed: a tab is part of the text, and no number.
-        RejectCase{
-            "dx_leading_tab", {"\t5", "0.8", "4", "3"}, ParameterField::DX, "Invalid value for for DX"},
-        RejectCase{
-            "nx_lone_tab", {"1", "0.8", "\t", "3"}, ParameterField::NX, "Invalid value for for NX"}),
+        RejectCase{"dx_leading_tab",
+                   {"\t5", "0.8", "4", "3"},
+                   ParameterField::DX,
+                   "Invalid value for for DX"},
+        RejectCase{"nx_lone_tab",
+                   {"1", "0.8", "\t", "3"},
+                   ParameterField::NX,
+                   "Invalid value for for NX"}),
     testing::CaseName());
 
 struct AcceptCase {

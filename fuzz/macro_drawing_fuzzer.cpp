@@ -10,7 +10,7 @@
 #include "fuzz_property.h"
 #include "macro/macro_reader.h"
 #include "platform/ascii.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 
 namespace {
 

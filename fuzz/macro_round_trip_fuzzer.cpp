@@ -19,7 +19,7 @@
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
 #include "platform/error.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     plessard::input::PartDimensions part;
     try {
         auto file =
-            plessard::platform::InputFile::from_memory(std::string(pieces[0]), "vb_input.txt");
+            plessard::input::FieldReader::from_memory(std::string(pieces[0]), "vb_input.txt");
         part = plessard::input::read_part_dimensions(file);
     } catch (const plessard::platform::Error&) {
         return 0;

@@ -3,11 +3,11 @@
 #include <variant>
 
 #include "cli/exit_status.h"
+#include "cli/output_target.h"
 #include "input/input_file.h"
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
 #include "platform/error.h"
-#include "platform/text_file.h"
 
 namespace plessard::cli {
 
@@ -22,13 +22,9 @@ int run_write(const WriteOptions& options, std::ostream& err) {
     const auto& array = std::get<params::ArrayParameters>(checked);
     try {
         const input::PartDimensions part = input::read_part_dimensions_file(options.input);
-        if (options.output == "-") {
-            auto out = platform::OutputFile::standard_output();
-            macro::write_macro(out, part, array);
-            out.close();
-        } else {
-            macro::write_macro_file(options.output, part, array);
-        }
+        auto out = open_output(options.output);
+        macro::write_macro(out, part, array);
+        out.close();
     } catch (const platform::Error& error) {
         err << platform::error_description(error) << '\n';
         return exit_failure;

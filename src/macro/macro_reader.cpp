@@ -9,7 +9,7 @@
 #include "macro/record_grammar.h"
 #include "macro/record_table.h"
 #include "platform/message_text.h"
-#include "platform/text_file.h"
+#include "platform/whole_file.h"
 
 namespace plessard::macro {
 namespace {

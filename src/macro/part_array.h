@@ -2,7 +2,7 @@
 
 #include "input/part_dimensions.h"
 #include "params/array_parameters.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 
 namespace plessard::macro {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "macro/writing_run.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 #include "support/case_name.h"
 
 namespace plessard::cli {

@@ -12,7 +12,7 @@
 
 #include "macro/writing_run.h"
 #include "platform/error.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 #include "support/case_name.h"
 #include "support/temp_folder.h"
 

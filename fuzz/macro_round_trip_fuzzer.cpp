@@ -27,7 +27,9 @@ using plessard::fuzz::property_failed;
 using plessard::fuzz::require;
 using plessard::platform::ErrorNumber;
 
-constexpr std::array<std::string_view, 4> default_texts{"1", "0.8", "4", "3"};
+constexpr std::array<std::string_view, 4> default_texts{
+    plessard::params::default_texts.DX, plessard::params::default_texts.DY,
+    plessard::params::default_texts.NX, plessard::params::default_texts.NY};
 
 void report_problems(const plessard::macro::MacroCheck& check) {
     for (const auto& problem : check.problems) {

@@ -16,15 +16,6 @@ using platform::ErrorNumber;
 constexpr std::size_t longest_field = 64;
 constexpr std::size_t shown_field = 40;
 
-// "L1, L2, H1, H2, R1, R2"
-std::string all_names() {
-    std::string names;
-    for (const std::string_view name : dimension_names) {
-        names.append(names.empty() ? "" : ", ").append(name);
-    }
-    return names;
-}
-
 [[noreturn]] void refuse(const FieldReader& file, std::size_t index, const std::string& what) {
     throw Error(ErrorNumber::bad_field, "Cannot read " + file.name() + ": field " +
                                             std::to_string(index + 1) + " (" +
@@ -35,10 +26,10 @@ float read_one(FieldReader& file, std::size_t index) {
     const Field field = file.next_field(longest_field);
     switch (field.kind) {
         case Field::Kind::end:
-            throw Error(ErrorNumber::past_end, "Cannot read " + file.name() + ": it ends after " +
-                                                   std::to_string(index) +
-                                                   (index == 1 ? " number" : " numbers") +
-                                                   ", and six are needed (" + all_names() + ")");
+            throw Error(ErrorNumber::past_end,
+                        "Cannot read " + file.name() + ": it ends after " + std::to_string(index) +
+                            (index == 1 ? " number" : " numbers") + ", and six are needed (" +
+                            joined_dimension_names(", ") + ")");
         case Field::Kind::empty:
             refuse(file, index, "is empty");
         case Field::Kind::too_long:

@@ -5,6 +5,8 @@
 #include "support/lines.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <string>
@@ -398,6 +400,43 @@ TEST(MacroReader, ReadsAFileFromDisk) {
         EXPECT_EQ(std::string(error.what()), "Cannot open " +
                                                  (folder.path() / "missing.txt").string() +
                                                  " for reading: No such file or directory");
+    }
+}
+
+// A file is read whole, up to a limit far beyond any macro file; sparse files of any size cost
+// no disk space.
+TEST(MacroReader, ReadsAFileUpTo16MiBAndRefusesALargerOne) {
+    constexpr std::uintmax_t limit = 16U * 1024U * 1024U;
+    struct Case {
+        const char* name;
+        std::uintmax_t size;
+        bool refused;
+    };
+    const testing::TempFolder folder;
+    for (const Case& row :
+         {Case{"at_the_limit", limit, false}, Case{"one_byte_more", limit + 1, true},
+          Case{"a_gibibyte", std::uintmax_t{1} << 30U, true}}) {
+        SCOPED_TRACE(row.name);
+        const auto path = folder.path() / row.name;
+        folder.write(row.name, "");
+        std::filesystem::resize_file(path, row.size);
+        try {
+            const MacroCheck check = check_macro_file(path);
+            EXPECT_FALSE(row.refused);
+            // Zero bytes and no line end: one line, rejected at its first byte.
+            EXPECT_EQ(check.lines, 1U);
+            EXPECT_EQ(errors_of(check),
+                      (std::vector<std::string>{
+                          path.string() + ":1: the last line has no line end (CR LF)",
+                          path.string() + ":1: byte 0x00 in column 1 is not printable ASCII",
+                          path.string() + ":1: incomplete file: it ends inside the header, "
+                                          "without the end mark \"-1\""}));
+        } catch (const platform::Error& error) {
+            EXPECT_TRUE(row.refused);
+            EXPECT_EQ(error.number(), platform::ErrorNumber::read_failed);
+            EXPECT_EQ(platform::error_description(error),
+                      "Cannot read " + path.string() + ": it is larger than 16777216 bytes");
+        }
     }
 }
 

@@ -397,9 +397,9 @@ TEST(MacroReader, ReadsAFileFromDisk) {
         FAIL() << "a missing file must raise";
     } catch (const platform::Error& error) {
         EXPECT_EQ(error.number(), platform::ErrorNumber::open_failed);
-        EXPECT_EQ(std::string(error.what()), "Cannot open " +
-                                                 (folder.path() / "missing.txt").string() +
-                                                 " for reading: No such file or directory");
+        EXPECT_EQ(platform::error_description(error),
+                  "Cannot open " + (folder.path() / "missing.txt").string() +
+                      " for reading: No such file or directory");
     }
 }
 

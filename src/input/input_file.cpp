@@ -26,10 +26,10 @@ float read_one(FieldReader& file, std::size_t index) {
     const Field field = file.next_field(longest_field);
     switch (field.kind) {
         case Field::Kind::end:
-            throw Error(ErrorNumber::past_end,
-                        "Cannot read " + file.name() + ": it ends after " + std::to_string(index) +
-                            (index == 1 ? " number" : " numbers") + ", and six are needed (" +
-                            joined_dimension_names(", ") + ")");
+            throw Error(ErrorNumber::past_end, "Cannot read " + file.name() + ": it ends after " +
+                                                   platform::plural(index, "number", "numbers") +
+                                                   ", and six are needed (" +
+                                                   joined_dimension_names(", ") + ")");
         case Field::Kind::empty:
             refuse(file, index, "is empty");
         case Field::Kind::too_long:

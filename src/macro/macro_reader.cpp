@@ -16,10 +16,7 @@ namespace {
 
 using detail::ParsedLine;
 using detail::record_name;
-
-std::string plural(std::size_t count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
+using platform::plural;
 
 // The whole check, line by line: the record format first, then the order of the records, then
 // the geometry of each contour as it closes.

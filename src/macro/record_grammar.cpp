@@ -20,10 +20,6 @@ std::string quoted(std::string_view text) {
     return platform::quoted_excerpt(text, shown_length);
 }
 
-std::string plural(std::size_t count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 ParsedLine fail(std::optional<Record> record, std::string message) {
     ParsedLine parsed;
     parsed.record = record;
@@ -76,8 +72,9 @@ std::optional<std::string> parse_operands(const RecordForm& form, std::string_vi
         rest.remove_prefix(comma + 1);
     }
     if (count != form.operands) {
-        return record_name(form.record) + " takes " + plural(form.operands, "number", "numbers") +
-               ", not " + std::to_string(count);
+        return record_name(form.record) + " takes " +
+               platform::plural(form.operands, "number", "numbers") + ", not " +
+               std::to_string(count);
     }
     return std::nullopt;
 }

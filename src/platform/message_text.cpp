@@ -26,6 +26,10 @@ std::string quoted_excerpt(std::string_view text, std::size_t max_length) {
     return result + "\"";
 }
 
+std::string plural(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
 std::string byte_text(unsigned char byte) {
     constexpr std::string_view hex = "0123456789ABCDEF";
     return std::string("0x") + hex[byte >> 4U] + hex[byte & 0xFU];

@@ -8,7 +8,7 @@
 #include "macro/fmt.h"
 #include "macro/writing_run.h"
 #include "params/array_parameters.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 
 namespace {
 

@@ -23,15 +23,4 @@ inline void require(bool holds, std::string_view what) {
     }
 }
 
-// Messages end up in a message box or on a terminal: nothing but printable ASCII.
-[[nodiscard]] inline bool is_printable_ascii(std::string_view text) noexcept {
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x7F) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace plessard::fuzz

@@ -16,17 +16,18 @@
 #include <system_error>
 
 #include "fuzz_property.h"
+#include "input/field_reader.h"
 #include "input/input_file.h"
+#include "platform/ascii.h"
 #include "platform/error.h"
-#include "platform/text_file.h"
 
 namespace {
 
-using plessard::fuzz::is_printable_ascii;
 using plessard::fuzz::property_failed;
 using plessard::fuzz::require;
 using plessard::input::PartDimensions;
 using plessard::platform::ErrorNumber;
+using plessard::platform::is_printable_ascii;
 
 constexpr std::string_view memory_name = "vb_input.txt";
 
@@ -123,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string name(memory_name);
     const Outcome from_memory = outcome_of(
         [&] {
-            auto file = plessard::platform::InputFile::from_memory(bytes, name);
+            auto file = plessard::input::FieldReader::from_memory(bytes, name);
             return plessard::input::read_part_dimensions(file);
         },
         name);

@@ -19,7 +19,7 @@
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
 #include "platform/error.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 
 namespace {
 
@@ -27,7 +27,9 @@ using plessard::fuzz::property_failed;
 using plessard::fuzz::require;
 using plessard::platform::ErrorNumber;
 
-constexpr std::array<std::string_view, 4> default_texts{"1", "0.8", "4", "3"};
+constexpr std::array<std::string_view, 4> default_texts{
+    plessard::params::default_texts.DX, plessard::params::default_texts.DY,
+    plessard::params::default_texts.NX, plessard::params::default_texts.NY};
 
 void report_problems(const plessard::macro::MacroCheck& check) {
     for (const auto& problem : check.problems) {
@@ -51,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     plessard::input::PartDimensions part;
     try {
         auto file =
-            plessard::platform::InputFile::from_memory(std::string(pieces[0]), "vb_input.txt");
+            plessard::input::FieldReader::from_memory(std::string(pieces[0]), "vb_input.txt");
         part = plessard::input::read_part_dimensions(file);
     } catch (const plessard::platform::Error&) {
         return 0;

@@ -27,8 +27,10 @@ using plessard::params::ParameterRejection;
 using plessard::params::ParameterTexts;
 
 constexpr std::size_t field_count = 4;
-// Texts that pass, put in place of every field but the one looked at.
-constexpr std::array<std::string_view, field_count> passing_texts{"1", "0.8", "4", "3"};
+// Texts that pass, put in place of every field but the one looked at: the window's defaults.
+constexpr std::array<std::string_view, field_count> passing_texts{
+    plessard::params::default_texts.DX, plessard::params::default_texts.DY,
+    plessard::params::default_texts.NX, plessard::params::default_texts.NY};
 
 ParameterTexts texts_of(const std::array<std::string_view, field_count>& texts) {
     return ParameterTexts{texts[0], texts[1], texts[2], texts[3]};

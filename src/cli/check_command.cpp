@@ -1,21 +1,35 @@
 #include "cli/check_command.h"
 
+#include <cmath>
+#include <string>
+
 #include "cli/exit_status.h"
 #include "macro/macro_number.h"
 #include "platform/error.h"
 
 namespace plessard::cli {
+namespace {
 
+// The summary of an accepted macro file, one fact per line.
 std::string summary_text(const macro::MacroCheck& check) {
-    const macro::MacroSummary summary = check.summary();
-    const auto& texts = summary.rectangle.texts;
-    return check.file_name + ": accepted\n" +  //
-           "  lines      " + std::to_string(summary.lines) + "\n" + "  parts      " +
-           std::to_string(summary.parts) + "\n" + "  rectangle  (" + texts[0] + ", " + texts[1] +
-           ") to (" + texts[2] + ", " + texts[3] + ")\n" +  //
-           "  width      " + macro::decimal_text(summary.width) + "\n" + "  height     " +
-           macro::decimal_text(summary.height) + "\n";
+    const macro::MacroRectangle& rectangle = check.rectangle;
+    // Both edges are written with three decimals, so their difference has three as well; the
+    // rounding only drops the binary noise of the subtraction (26.4 + 0.8 is 27.2, not
+    // 27.199999999999996).
+    const auto thousandths = [](double value) { return std::round(value * 1000.0) / 1000.0; };
+    const double width = thousandths(rectangle.upper_right.x - rectangle.lower_left.x);
+    const double height = thousandths(rectangle.upper_right.y - rectangle.lower_left.y);
+    const auto& texts = rectangle.texts;
+    return check.file_name + ": accepted\n" +                                            //
+           "  lines      " + std::to_string(check.lines) + "\n" +                        //
+           "  parts      " + std::to_string(check.contours.size()) + "\n" +              //
+           "  rectangle  (" + texts[0] + ", " + texts[1] + ") to (" + texts[2] + ", " +  //
+           texts[3] + ")\n" +                                                            //
+           "  width      " + macro::decimal_text(width) + "\n" +                         //
+           "  height     " + macro::decimal_text(height) + "\n";
 }
+
+}  // namespace
 
 void report_problems(const macro::MacroCheck& check, std::ostream& err) {
     for (const macro::MacroProblem& problem : check.problems) {

@@ -7,9 +7,6 @@
 
 namespace plessard::cli {
 
-// The summary of an accepted macro file, one fact per line.
-[[nodiscard]] std::string summary_text(const macro::MacroCheck& check);
-
 // Checks a macro file. Accepted: the summary to out, warnings to err, exit_success.
 // Otherwise every problem to err as FILE:LINE: message, exit_failure; an unreadable file gives
 // its description and exit_failure as well.

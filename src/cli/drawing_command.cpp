@@ -3,11 +3,10 @@
 #include "cli/check_command.h"
 #include "cli/dxf_drawing.h"
 #include "cli/exit_status.h"
+#include "cli/output_target.h"
 #include "cli/svg_drawing.h"
 #include "macro/macro_reader.h"
-#include "platform/command_line.h"
 #include "platform/error.h"
-#include "platform/text_file.h"
 
 namespace plessard::cli {
 
@@ -19,9 +18,8 @@ int run_drawing(DrawingFormat format, const std::filesystem::path& file, const s
         if (!check.well_formed()) {
             return exit_failure;
         }
-        auto out = output.empty() || output == "-"
-                       ? platform::OutputFile::standard_output()
-                       : platform::OutputFile::create(platform::path_from_utf8(output));
+        // Without a name given, the drawing goes to standard output.
+        auto out = open_output(output.empty() ? "-" : output);
         if (format == DrawingFormat::svg) {
             write_svg(out, check);
         } else {

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/drawing_bounds.h"
 #include "cli/drawing_number.h"
 
 namespace plessard::cli {
@@ -53,7 +54,7 @@ class DxfPairs {
 };
 
 void write_header(DxfPairs& dxf, const macro::MacroCheck& check) {
-    const macro::MacroBounds bounds = macro::drawing_bounds(check);
+    const macro::MacroBounds bounds = drawing_bounds(check);
     dxf.text(0, "SECTION");
     dxf.text(2, "HEADER");
     dxf.text(9, "$ACADVER");

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "macro/macro_reader.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 
 namespace plessard::cli {
 

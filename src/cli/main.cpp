@@ -11,6 +11,7 @@
 #include "cli/drawing_command.h"
 #include "cli/exit_status.h"
 #include "cli/write_command.h"
+#include "input/part_dimensions.h"
 #include "platform/command_line.h"
 
 #ifndef PLESSARD_VERSION
@@ -66,7 +67,9 @@ int run(const std::vector<std::string>& arguments) {
         app, "write",
         "Write a macro file from the part dimensions and the array parameters, exactly as the "
         "window does");
-    write->add_option("--input", write_options.input, "The part dimensions (L1 L2 H1 H2 R1 R2)")
+    write
+        ->add_option("--input", write_options.input,
+                     "The part dimensions (" + plessard::input::joined_dimension_names(" ") + ")")
         ->capture_default_str();
     write
         ->add_option("--output", write_options.output,

@@ -5,7 +5,9 @@
 #include <numbers>
 #include <string>
 
+#include "cli/drawing_bounds.h"
 #include "cli/drawing_number.h"
+#include "platform/ascii.h"
 
 namespace plessard::cli {
 namespace {
@@ -34,11 +36,9 @@ std::string escaped(const std::string& text) {
             case '"':
                 result += "&quot;";
                 break;
-            default: {
+            default:
                 // Anything but printable ASCII could make the document invalid XML.
-                const auto byte = static_cast<unsigned char>(c);
-                result.push_back(byte >= 0x20 && byte < 0x7F ? c : '?');
-            }
+                result.push_back(platform::is_printable_ascii(c) ? c : '?');
         }
     }
     return result;
@@ -79,7 +79,7 @@ std::string path_data(const macro::MacroContour& contour) {
 
 void write_svg(platform::LineSink& out, const macro::MacroCheck& check) {
     const macro::MacroRectangle& rectangle = check.rectangle;
-    const MacroBounds all = macro::drawing_bounds(check);
+    const MacroBounds all = drawing_bounds(check);
     const double margin = margin_for(std::max(all.right - all.left, all.top - all.bottom));
     const double view_width = (all.right - all.left) + 2.0 * margin;
     const double view_height = (all.top - all.bottom) + 2.0 * margin;

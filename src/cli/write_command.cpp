@@ -3,12 +3,12 @@
 #include <variant>
 
 #include "cli/exit_status.h"
+#include "cli/output_target.h"
 #include "input/input_file.h"
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
 #include "platform/command_line.h"
 #include "platform/error.h"
-#include "platform/text_file.h"
 
 namespace plessard::cli {
 
@@ -24,13 +24,9 @@ int run_write(const WriteOptions& options, std::ostream& err) {
     try {
         const input::PartDimensions part =
             input::read_part_dimensions_file(platform::path_from_utf8(options.input));
-        if (options.output == "-") {
-            auto out = platform::OutputFile::standard_output();
-            macro::write_macro(out, part, array);
-            out.close();
-        } else {
-            macro::write_macro_file(platform::path_from_utf8(options.output), part, array);
-        }
+        auto out = open_output(options.output);
+        macro::write_macro(out, part, array);
+        out.close();
     } catch (const platform::Error& error) {
         err << platform::error_description(error) << '\n';
         return exit_failure;

@@ -12,26 +12,24 @@ namespace {
 
 using platform::Error;
 using platform::ErrorNumber;
-using platform::Field;
 
 constexpr std::size_t longest_field = 64;
 constexpr std::size_t shown_field = 40;
 
-[[noreturn]] void refuse(const platform::InputFile& file, std::size_t index,
-                         const std::string& what) {
+[[noreturn]] void refuse(const FieldReader& file, std::size_t index, const std::string& what) {
     throw Error(ErrorNumber::bad_field, "Cannot read " + file.name() + ": field " +
                                             std::to_string(index + 1) + " (" +
                                             std::string(dimension_names[index]) + ") " + what);
 }
 
-float read_one(platform::InputFile& file, std::size_t index) {
+float read_one(FieldReader& file, std::size_t index) {
     const Field field = file.next_field(longest_field);
     switch (field.kind) {
         case Field::Kind::end:
             throw Error(ErrorNumber::past_end, "Cannot read " + file.name() + ": it ends after " +
-                                                   std::to_string(index) +
-                                                   (index == 1 ? " number" : " numbers") +
-                                                   ", and six are needed (L1, L2, H1, H2, R1, R2)");
+                                                   platform::plural(index, "number", "numbers") +
+                                                   ", and six are needed (" +
+                                                   joined_dimension_names(", ") + ")");
         case Field::Kind::empty:
             refuse(file, index, "is empty");
         case Field::Kind::too_long:
@@ -60,7 +58,7 @@ std::filesystem::path input_file_path(const std::filesystem::path& folder) {
     return folder / input_file_name;
 }
 
-PartDimensions read_part_dimensions(platform::InputFile& file) {
+PartDimensions read_part_dimensions(FieldReader& file) {
     // A fresh record, handed out only when all six fields were read: a failed read never
     // leaves half-new values behind.
     PartDimensions part;
@@ -72,7 +70,7 @@ PartDimensions read_part_dimensions(platform::InputFile& file) {
 }
 
 PartDimensions read_part_dimensions_file(const std::filesystem::path& path) {
-    auto file = platform::InputFile::open(path);
+    auto file = FieldReader::open(path);
     return read_part_dimensions(file);
 }
 

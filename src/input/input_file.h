@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "input/field_reader.h"
 #include "input/part_dimensions.h"
-#include "platform/text_file.h"
 
 namespace plessard::input {
 
@@ -14,7 +14,7 @@ inline constexpr const char* input_file_name = "vb_input.txt";
 
 // The first six number fields of the file, L1, L2, H1, H2, R1, R2, each read straight into a
 // single. Returns a complete record or raises; nothing after the sixth field is read.
-[[nodiscard]] PartDimensions read_part_dimensions(platform::InputFile& file);
+[[nodiscard]] PartDimensions read_part_dimensions(FieldReader& file);
 [[nodiscard]] PartDimensions read_part_dimensions_file(const std::filesystem::path& path);
 
 }  // namespace plessard::input

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace plessard::input {
@@ -20,5 +21,14 @@ struct PartDimensions {
 // The names of the six fields in their order, as the drawing, the labels and messages use them.
 inline constexpr std::array<std::string_view, 6> dimension_names{"L1", "L2", "H1",
                                                                  "H2", "R1", "R2"};
+
+// The six names in their order with the separator between them: "L1, L2, H1, H2, R1, R2".
+[[nodiscard]] inline std::string joined_dimension_names(std::string_view separator) {
+    std::string joined;
+    for (const std::string_view name : dimension_names) {
+        joined.append(joined.empty() ? std::string_view{} : separator).append(name);
+    }
+    return joined;
+}
 
 }  // namespace plessard::input

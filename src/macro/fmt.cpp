@@ -1,16 +1,16 @@
 #include "macro/fmt.h"
 
-#include "platform/number_text.h"
+#include "macro/format_number.h"
 
 namespace plessard::macro {
 
 std::string fmt(float value) {
-    return platform::format_number(value);
+    return format_number(value);
 }
 
 char* fmt(float value, char* out) {
-    static_assert(fmt_capacity >= platform::number_text_capacity);
-    return platform::write_number(value, out);
+    static_assert(fmt_capacity >= format_number_capacity);
+    return write_number(value, out);
 }
 
 }  // namespace plessard::macro

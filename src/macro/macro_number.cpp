@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "platform/ascii.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
 
@@ -17,11 +18,10 @@ namespace {
 constexpr std::size_t longest_integer_part = 39;
 
 std::string character_text(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7F) {
+    if (platform::is_printable_ascii(c)) {
         return std::string("\"") + c + "\"";
     }
-    return "byte " + platform::byte_text(byte);
+    return "byte " + platform::byte_text(static_cast<unsigned char>(c));
 }
 
 }  // namespace

@@ -33,14 +33,6 @@ struct MacroRectangle {
     std::array<std::string, 4> texts;  // 101, 102, 104, 105
 };
 
-struct MacroSummary {
-    std::size_t lines = 0;
-    std::size_t parts = 0;
-    MacroRectangle rectangle;
-    double width = 0.0;
-    double height = 0.0;
-};
-
 struct MacroCheck {
     std::string file_name;
     std::size_t lines = 0;
@@ -53,7 +45,6 @@ struct MacroCheck {
     [[nodiscard]] bool accepted() const noexcept;
     // No syntax problem: the geometry can be drawn, even if it does not close.
     [[nodiscard]] bool well_formed() const noexcept;
-    [[nodiscard]] MacroSummary summary() const;
 };
 
 // Checks the bytes of a macro file against the record format and the geometry every writer
@@ -63,9 +54,6 @@ struct MacroCheck {
 
 // The same for a file on disk. Raises open_failed or read_failed when it cannot be read.
 [[nodiscard]] MacroCheck check_macro_file(const std::filesystem::path& path);
-
-// The smallest box holding the enclosing rectangle and every contour.
-[[nodiscard]] MacroBounds drawing_bounds(const MacroCheck& check) noexcept;
 
 // "FILE:LINE: message", or "FILE:LINE: warning: message".
 [[nodiscard]] std::string problem_text(const MacroCheck& check, const MacroProblem& problem);

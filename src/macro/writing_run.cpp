@@ -2,6 +2,7 @@
 
 #include "macro/part_array.h"
 #include "macro/record_line.h"
+#include "platform/output_file.h"
 
 namespace plessard::macro {
 
@@ -12,19 +13,14 @@ std::filesystem::path output_file_path(const std::filesystem::path& folder) {
 void write_macro(platform::LineSink& out, const input::PartDimensions& part,
                  const params::ArrayParameters& array) {
     write_part_array(out, part, array);
-    out.print_line(code::end_mark);
-}
-
-void write_macro_file(const std::filesystem::path& path, const input::PartDimensions& part,
-                      const params::ArrayParameters& array) {
-    auto file = platform::OutputFile::create(path);
-    write_macro(file, part, array);
-    file.close();
+    out.print_line(RecordLine(Record::end_mark).view());
 }
 
 void write_output_file(const std::filesystem::path& folder, const input::PartDimensions& part,
                        const params::ArrayParameters& array) {
-    write_macro_file(output_file_path(folder), part, array);
+    auto file = platform::OutputFile::create(output_file_path(folder));
+    write_macro(file, part, array);
+    file.close();
 }
 
 }  // namespace plessard::macro

@@ -4,7 +4,7 @@
 
 #include "input/part_dimensions.h"
 #include "params/array_parameters.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 
 namespace plessard::macro {
 
@@ -17,13 +17,9 @@ inline constexpr const char* output_file_name = "vb_output.txt";
 void write_macro(platform::LineSink& out, const input::PartDimensions& part,
                  const params::ArrayParameters& array);
 
-// Opens the file for output (emptied), writes the whole macro, closes it. Raises on any
-// failure; the file is closed on every path out, and what was written before a failure stays,
-// without the end mark.
-void write_macro_file(const std::filesystem::path& path, const input::PartDimensions& part,
-                      const params::ArrayParameters& array);
-
-// The writing run of the window: write_macro_file on folder / "vb_output.txt".
+// The writing run of the window: opens folder / "vb_output.txt" for output (emptied), writes
+// the whole macro and closes it. Raises on any failure; the file is closed on every path out,
+// and what was written before a failure stays, without the end mark.
 void write_output_file(const std::filesystem::path& folder, const input::PartDimensions& part,
                        const params::ArrayParameters& array);
 

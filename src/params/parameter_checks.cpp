@@ -46,14 +46,11 @@ std::optional<ParameterRejection> check_count(ParameterField field, std::string_
     if (auto problem = text_problem(field, trimmed)) {
         return problem;
     }
-    const double value = platform::text_value(trimmed);
-    // Exactly the values that round (halves to even) into the 32-bit range; any other is out
-    // of range without asking round_to_long, whose overflow would end the click.
-    const bool fits_32_bits = value >= -2147483648.5 && value < 2147483647.5;
-    count = fits_32_bits ? platform::round_to_long(value) : 0;
-    if (count < 1 || count > 10) {
+    const auto rounded = platform::round_to_long(platform::text_value(trimmed));
+    if (!rounded || *rounded < 1 || *rounded > 10) {
         return ParameterRejection{field, std::string(field_name(field)) + " must between 1 and 10"};
     }
+    count = *rounded;
     return std::nullopt;
 }
 

@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "platform/ascii.h"
+
 namespace plessard::platform {
 
 std::string path_text(const std::filesystem::path& path) {
@@ -16,13 +18,16 @@ std::string system_cause(int error_number) {
 std::string quoted_excerpt(std::string_view text, std::size_t max_length) {
     std::string result = "\"";
     for (const char c : text.substr(0, max_length)) {
-        const auto byte = static_cast<unsigned char>(c);
-        result.push_back(byte >= 0x20 && byte < 0x7F ? c : '?');
+        result.push_back(is_printable_ascii(c) ? c : '?');
     }
     if (text.size() > max_length) {
         result += "...";
     }
     return result + "\"";
+}
+
+std::string plural(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
 std::string byte_text(unsigned char byte) {

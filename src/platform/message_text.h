@@ -20,6 +20,9 @@ namespace plessard::platform {
 // it long.
 [[nodiscard]] std::string quoted_excerpt(std::string_view text, std::size_t max_length = 40);
 
+// The count and the word for it: "1 number", "2 numbers".
+[[nodiscard]] std::string plural(std::size_t count, const char* one, const char* many);
+
 // A byte as 0xAB.
 [[nodiscard]] std::string byte_text(unsigned char byte);
 

@@ -8,7 +8,7 @@
 
 namespace plessard::platform {
 
-// Spaces and tabs at both ends removed.
+// Spaces at both ends removed; a tab or any other byte is part of the text.
 [[nodiscard]] std::string_view trim_text(std::string_view text) noexcept;
 
 // The one number grammar of the program, for the input file and the text boxes alike:
@@ -32,9 +32,9 @@ struct SingleValue {
 // a magnitude beyond the single range is out_of_range, one too small reads as zero.
 [[nodiscard]] SingleValue single_value(std::string_view text) noexcept;
 
-// Nearest 32-bit integer, halves to even; beyond the 32-bit range (or NaN) it raises the
-// overflow error.
-[[nodiscard]] std::int32_t round_to_long(double value);
+// Nearest 32-bit integer, halves to even; nothing for a value that rounds beyond the 32-bit
+// range, an infinity or NaN.
+[[nodiscard]] std::optional<std::int32_t> round_to_long(double value) noexcept;
 
 // Nearest single of a double. An infinity comes back for a magnitude beyond the single range.
 [[nodiscard]] float round_to_single(double value) noexcept;
@@ -55,29 +55,8 @@ struct ShortestDigits {
 [[nodiscard]] ShortestDigits shortest_digits(float value);
 [[nodiscard]] ShortestDigits shortest_digits(double value);
 
-[[nodiscard]] constexpr bool is_ascii_digit(char c) noexcept {
-    return c >= '0' && c <= '9';
-}
-
 // The shortest text that reads back as the same single, with a leading blank when the value
 // is not negative (so -0 shows " 0").
 [[nodiscard]] std::string number_text(float value);
-
-// The pattern "####0.0##": three decimals at most, one at least, every integer digit, a point,
-// no grouping, no exponent. Starts from the shortest decimal form of the single and rounds
-// halves away from zero; a value that rounds to zero is "0.0" with no sign. A non-finite value
-// raises the floating-point error.
-[[nodiscard]] std::string format_number(float value);
-
-// format_number into a buffer of number_text_capacity characters; returns the end of the text.
-// Record lines are built with it, without a string for every number.
-inline constexpr std::size_t number_text_capacity = 48;
-char* write_number(float value, char* out);
-
-// The two ways format_number takes, open to tests that hold them against each other: the
-// general one from the shortest decimal digits, and a fast one from the exact value that
-// gives up (nullopt) where the two could differ.
-[[nodiscard]] std::string format_number_from_shortest(float value);
-[[nodiscard]] std::optional<std::string> format_number_exactly(float value);
 
 }  // namespace plessard::platform

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "macro/writing_run.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 
 namespace plessard::cli {
 namespace {

@@ -85,6 +85,14 @@ elseif(CASE STREQUAL "write_to_standard_output")
   expect_same_bytes("${WORK}/stdout.txt" "${DATA}/worked_example.txt")
   expect_missing("${WORK}/vb_output.txt")
 
+elseif(CASE STREQUAL "write_to_full_standard_output")
+  # Standard output on a full disk: the failing write is reported, never passed over.
+  execute_process(COMMAND "${TOOL}" write --input "${input}" --output -
+    WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE status OUTPUT_FILE /dev/full ERROR_VARIABLE err)
+  expect("exit status" "${status}" 1)
+  expect("standard error" "${err}" "Cannot write to standard output: No space left on device\n")
+  expect_missing("${WORK}/vb_output.txt")
+
 elseif(CASE STREQUAL "write_rejected_parameter")
   run_tool(write --input "${input}" --nx 11)
   expect("exit status" "${status}" 2)

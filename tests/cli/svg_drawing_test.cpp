@@ -5,7 +5,7 @@
 #include <string>
 
 #include "macro/writing_run.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 
 namespace plessard::cli {
 namespace {

@@ -13,11 +13,10 @@ namespace {
 
 using platform::Error;
 using platform::ErrorNumber;
-using platform::InputFile;
 using testing::TempFolder;
 
 PartDimensions read_text(const std::string& data) {
-    auto file = InputFile::from_memory(data, "vb_input.txt");
+    auto file = FieldReader::from_memory(data, "vb_input.txt");
     return read_part_dimensions(file);
 }
 

@@ -5,6 +5,8 @@
 #include "support/lines.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <string>
@@ -12,7 +14,7 @@
 
 #include "macro/writing_run.h"
 #include "platform/error.h"
-#include "platform/text_file.h"
+#include "platform/line_sink.h"
 #include "support/case_name.h"
 #include "support/temp_folder.h"
 
@@ -316,18 +318,14 @@ TEST(MacroReader, AThousandthOffIsToleratedOnlyWhereSinglesAreCoarser) {
 
 // ---- What an accepted file gives ----
 
-TEST(MacroReader, SummarisesTheDefaultArray) {
+TEST(MacroReader, KeepsTheRectangleOfTheDefaultArray) {
     const MacroCheck check = check_macro_text(written(example, {1.0F, 0.8F, 4, 3}), "a.txt");
-    const MacroSummary summary = check.summary();
-    EXPECT_EQ(summary.lines, 176U);
-    EXPECT_EQ(summary.parts, 12U);
-    EXPECT_EQ(summary.rectangle.texts,
-              (std::array<std::string, 4>{"-1.0", "-0.8", "44.0", "26.4"}));
-    EXPECT_DOUBLE_EQ(summary.width, 45.0);
-    EXPECT_DOUBLE_EQ(summary.height, 27.2);
-    const MacroBounds bounds = drawing_bounds(check);
-    EXPECT_DOUBLE_EQ(bounds.left, -1.0);
-    EXPECT_DOUBLE_EQ(bounds.top, 26.4);
+    EXPECT_EQ(check.lines, 176U);
+    EXPECT_EQ(check.contours.size(), 12U);
+    EXPECT_TRUE(check.has_rectangle);
+    EXPECT_EQ(check.rectangle.texts, (std::array<std::string, 4>{"-1.0", "-0.8", "44.0", "26.4"}));
+    EXPECT_EQ(check.rectangle.lower_left, (MacroPoint{-1.0, -0.8}));
+    EXPECT_EQ(check.rectangle.upper_right, (MacroPoint{44.0, 26.4}));
 }
 
 TEST(MacroReader, ReadsTheContourOfTheWorkedExample) {
@@ -399,9 +397,46 @@ TEST(MacroReader, ReadsAFileFromDisk) {
         FAIL() << "a missing file must raise";
     } catch (const platform::Error& error) {
         EXPECT_EQ(error.number(), platform::ErrorNumber::open_failed);
-        EXPECT_EQ(std::string(error.what()), "Cannot open " +
-                                                 (folder.path() / "missing.txt").string() +
-                                                 " for reading: No such file or directory");
+        EXPECT_EQ(platform::error_description(error),
+                  "Cannot open " + (folder.path() / "missing.txt").string() +
+                      " for reading: No such file or directory");
+    }
+}
+
+// A file is read whole, up to a limit far beyond any macro file; sparse files of any size cost
+// no disk space.
+TEST(MacroReader, ReadsAFileUpTo16MiBAndRefusesALargerOne) {
+    constexpr std::uintmax_t limit = 16U * 1024U * 1024U;
+    struct Case {
+        const char* name;
+        std::uintmax_t size;
+        bool refused;
+    };
+    const testing::TempFolder folder;
+    for (const Case& row :
+         {Case{"at_the_limit", limit, false}, Case{"one_byte_more", limit + 1, true},
+          Case{"a_gibibyte", std::uintmax_t{1} << 30U, true}}) {
+        SCOPED_TRACE(row.name);
+        const auto path = folder.path() / row.name;
+        folder.write(row.name, "");
+        std::filesystem::resize_file(path, row.size);
+        try {
+            const MacroCheck check = check_macro_file(path);
+            EXPECT_FALSE(row.refused);
+            // Zero bytes and no line end: one line, rejected at its first byte.
+            EXPECT_EQ(check.lines, 1U);
+            EXPECT_EQ(errors_of(check),
+                      (std::vector<std::string>{
+                          path.string() + ":1: the last line has no line end (CR LF)",
+                          path.string() + ":1: byte 0x00 in column 1 is not printable ASCII",
+                          path.string() + ":1: incomplete file: it ends inside the header, "
+                                          "without the end mark \"-1\""}));
+        } catch (const platform::Error& error) {
+            EXPECT_TRUE(row.refused);
+            EXPECT_EQ(error.number(), platform::ErrorNumber::read_failed);
+            EXPECT_EQ(platform::error_description(error),
+                      "Cannot read " + path.string() + ": it is larger than 16777216 bytes");
+        }
     }
 }
 

@@ -121,9 +121,9 @@ TEST(WritePartArray, OverflowStopsAtTheRecordAndKeepsTheLinesBefore) {
         FAIL() << "no overflow";
     } catch (const platform::Error& error) {
         EXPECT_EQ(error.number(), platform::ErrorNumber::floating_point);
-        EXPECT_STREQ(error.what(),
-                     "Floating-point overflow: (L1 + DX) * NX in record 104 (line 4) is beyond "
-                     "the single-precision range");
+        EXPECT_EQ(platform::error_description(error),
+                  "Floating-point overflow: (L1 + DX) * NX in record 104 (line 4) is beyond "
+                  "the single-precision range");
     }
     EXPECT_EQ(out.text(), "101, -1.0\r\n102, -0.8\r\n103, 0\r\n");
 }
@@ -135,9 +135,9 @@ TEST(WritePartArray, OverflowInsideAContourNamesItsLineAndOperand) {
         write_part_array(out, {big, 4.0F, 8.0F, 3.0F, -big, 0.5F}, {0.0F, 0.0F, 1, 1});
         FAIL() << "no overflow";
     } catch (const platform::Error& error) {
-        EXPECT_STREQ(error.what(),
-                     "Floating-point overflow: (L1 + X0) - R1 in record 1 (line 9) is beyond "
-                     "the single-precision range");
+        EXPECT_EQ(platform::error_description(error),
+                  "Floating-point overflow: (L1 + X0) - R1 in record 1 (line 9) is beyond "
+                  "the single-precision range");
     }
     EXPECT_EQ(lines_of(out.text()).size(), 8U);  // header and the start point
 }
@@ -152,9 +152,9 @@ TEST(WritePartArray, ATallPartFitsOnceButNotTwice) {
         write_part_array(out, tall, {0.0F, 0.0F, 1, 2});
         FAIL() << "no overflow";
     } catch (const platform::Error& error) {
-        EXPECT_STREQ(error.what(),
-                     "Floating-point overflow: (H1 + DY) * NY in record 105 (line 5) is beyond "
-                     "the single-precision range");
+        EXPECT_EQ(platform::error_description(error),
+                  "Floating-point overflow: (H1 + DY) * NY in record 105 (line 5) is beyond "
+                  "the single-precision range");
     }
 }
 

@@ -47,8 +47,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "Invalid value for for DY"},
         RejectCase{
             "dy_range", {"1", "101", "4", "3"}, ParameterField::DY, "DY must between 0 and 100"},
-        RejectCase{
-            "nx_empty", {"1", "0.8", "\t", "3"}, ParameterField::NX, "Please enter a value for NX"},
+        RejectCase{"nx_empty",
+                   {"1", "0.8", "   ", "3"},
+                   ParameterField::NX,
+                   "Please enter a value for NX"},
         RejectCase{"nx_not_numeric",
                    {"1", "0.8", "abc", "3"},
                    ParameterField::NX,
@@ -119,7 +121,16 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"dx_line_end",
                    {"1\n", "0.8", "4", "3"},
                    ParameterField::DX,
-                   "Invalid value for for DX"}),
+                   "Invalid value for for DX"},
+        // Only spaces are trimmed: a tab is part of the text, and no number.
+        RejectCase{"dx_leading_tab",
+                   {"\t5", "0.8", "4", "3"},
+                   ParameterField::DX,
+                   "Invalid value for for DX"},
+        RejectCase{"nx_lone_tab",
+                   {"1", "0.8", "\t", "3"},
+                   ParameterField::NX,
+                   "Invalid value for for NX"}),
     testing::CaseName());
 
 struct AcceptCase {
@@ -140,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, Acceptances,
     ::testing::Values(
         AcceptCase{"defaults", {"1", "0.8", "4", "3"}, {1.0F, 0.8F, 4, 3}},
-        AcceptCase{"blanks_around", {" \t2.5 ", " 0 ", "  10", "1  "}, {2.5F, 0.0F, 10, 1}},
+        AcceptCase{"blanks_around", {"  2.5 ", " 0 ", "  10", "1  "}, {2.5F, 0.0F, 10, 1}},
         AcceptCase{"bounds", {"0", "100", "1", "10"}, {0.0F, 100.0F, 1, 10}},
         AcceptCase{"dx_100_000001", {"100.000001", "0", "1", "1"}, {100.0F, 0.0F, 1, 1}},
         AcceptCase{"minus_zero", {"-0", "-0.0", "1", "1"}, {-0.0F, -0.0F, 1, 1}},

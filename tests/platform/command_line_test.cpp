@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/message_text.h"
-#include "platform/text_file.h"
+#include "platform/output_file.h"
 #include "support/case_name.h"
 #include "support/temp_folder.h"
 

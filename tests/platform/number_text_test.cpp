@@ -4,19 +4,20 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
+#include <optional>
 #include <string>
-
-#include "platform/error.h"
 
 namespace plessard::platform {
 namespace {
 
-TEST(TrimText, RemovesSpacesAndTabsAtBothEndsOnly) {
-    EXPECT_EQ(trim_text("  2.5 \t"), "2.5");
-    EXPECT_EQ(trim_text("\t\t"), "");
+TEST(TrimText, RemovesSpacesAtBothEndsOnly) {
+    EXPECT_EQ(trim_text("  2.5 "), "2.5");
+    EXPECT_EQ(trim_text("   "), "");
+    EXPECT_EQ(trim_text(""), "");
     EXPECT_EQ(trim_text("1 2"), "1 2");
-    EXPECT_EQ(trim_text("\n1\r"), "\n1\r");  // line ends are not blanks
+    EXPECT_EQ(trim_text(" \t5 "), "\t5");  // a tab is part of the text
+    EXPECT_EQ(trim_text("\t"), "\t");
+    EXPECT_EQ(trim_text("\n1\r"), "\n1\r");  // so are line ends
 }
 
 struct GrammarCase {
@@ -107,20 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{10.5, 10}, RoundCase{10.6, 11}, RoundCase{2147483647.0, 2147483647},
                       RoundCase{2147483647.4, 2147483647}, RoundCase{-2147483648.5, -2147483648}));
 
-TEST(RoundToLong, RaisesOverflowBeyondThirtyTwoBits) {
-    for (const double value :
-         {2147483647.5, -2147483649.0, 1e10, HUGE_VAL, -HUGE_VAL, static_cast<double>(NAN)}) {
-        try {
-            (void)round_to_long(value);
-            ADD_FAILURE() << value;
-        } catch (const Error& error) {
-            EXPECT_EQ(error.number(), ErrorNumber::overflow);
-        }
-    }
-    try {
-        (void)round_to_long(1e10);
-    } catch (const Error& error) {
-        EXPECT_STREQ(error.what(), "Overflow: 1e+10 is beyond the 32-bit integer range");
+TEST(RoundToLong, GivesNothingBeyondThirtyTwoBits) {
+    for (const double value : {2147483647.5, -2147483648.5000005, -2147483649.0, 1e10, HUGE_VAL,
+                               -HUGE_VAL, static_cast<double>(NAN)}) {
+        EXPECT_EQ(round_to_long(value), std::nullopt) << value;
     }
 }
 
@@ -153,38 +144,6 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberText,
                                            LabelCase{-0.1F, "-0.1"},
                                            LabelCase{123456.78F, " 123456.78"},
                                            LabelCase{1e10F, " 1e+10"}));
-
-// The fast way may only answer where it agrees with the digits of the shortest form.
-TEST(FormatNumber, TheFastWayAgreesWithTheShortestForm) {
-    const auto check = [](float value) {
-        if (const auto fast = format_number_exactly(value)) {
-            ASSERT_EQ(*fast, format_number_from_shortest(value)) << value;
-        }
-    };
-    // A sweep of bit patterns up to 2^24, both signs.
-    for (std::uint32_t bits = 0; bits < 0x4B800000U; bits += 997U) {
-        float value = 0.0F;
-        std::memcpy(&value, &bits, sizeof value);
-        check(value);
-        check(-value);
-    }
-    // Every rounding boundary of the first thousands and its neighbours.
-    for (int k = 0; k < 200000; ++k) {
-        const float boundary = static_cast<float>((k + 0.5) / 1000.0);
-        for (const float value :
-             {std::nextafter(boundary, 0.0F), boundary, std::nextafter(boundary, HUGE_VALF)}) {
-            check(value);
-            check(-value);
-        }
-    }
-}
-
-TEST(FormatNumber, TheFastWayGivesUpNearATieAndOnHugeValues) {
-    EXPECT_EQ(format_number_exactly(2.0005F), std::nullopt);
-    EXPECT_EQ(format_number_exactly(0.0625F), std::nullopt);
-    EXPECT_EQ(format_number_exactly(3e10F), std::nullopt);
-    EXPECT_EQ(format_number_exactly(12.3456F), "12.346");
-}
 
 }  // namespace
 }  // namespace plessard::platform

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "macro/macro_geometry.h"
+#include "macro/macro_reader.h"
+
+namespace plessard::macro::detail {
+
+// The geometry every writer of macro files keeps to, each test giving the message of its
+// problem or nothing. Coordinates are compared within what the roundings of the writer allow
+// (coordinate_tolerance), so any writer of the format passes, and a changed third decimal does
+// not.
+
+// An arc whose start and end lie at different distances from its centre.
+[[nodiscard]] std::optional<std::string> arc_radius_problem(const MacroSegment& arc);
+
+// A contour whose last segment does not end where its record 0 starts; part_name as in
+// "part 1 (line 8)".
+[[nodiscard]] std::optional<std::string> closing_problem(const MacroContour& contour,
+                                                         std::string_view part_name);
+
+// An enclosing rectangle whose upper right corner lies left of or below its lower left one.
+[[nodiscard]] std::optional<std::string> inside_out_problem(const MacroRectangle& rectangle);
+
+// A part, numbered from 1, that reaches outside the enclosing rectangle.
+[[nodiscard]] std::optional<std::string> outside_problem(const MacroRectangle& rectangle,
+                                                         const MacroContour& contour,
+                                                         std::size_t part_number);
+
+}  // namespace plessard::macro::detail

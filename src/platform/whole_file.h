@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+namespace plessard::platform {
+
+// The whole of a file that is read at once. A file of more than max_bytes raises read_failed
+// rather than filling memory, and no more than one byte beyond the limit is read; opening and
+// reading raise as SystemFile does.
+[[nodiscard]] std::string read_whole_file(const std::filesystem::path& path, std::size_t max_bytes);
+
+}  // namespace plessard::platform

@@ -105,6 +105,14 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
         path.c_str(), for_output ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
         nullptr, for_output ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
+        // Windows refuses a folder as "access denied"; it is said as it is said elsewhere.
+        const DWORD code = ::GetLastError();
+        const DWORD attributes = ::GetFileAttributesW(path.c_str());
+        if (code == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+            (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            throw Error(ErrorNumber::open_failed, what + ": " + system_cause(EISDIR));
+        }
+        ::SetLastError(code);
         raise(ErrorNumber::open_failed, what);
     }
     SystemFile file(handle, true, path_text(path));

@@ -10,6 +10,7 @@
 #include "platform/utf16.h"
 #include "win32/message_box.h"
 #include "win32/picture_control.h"
+#include "win32/plain_button.h"
 #include "win32/value_label.h"
 #include "win32/window_layout.h"
 #include "win32/window_text.h"
@@ -70,6 +71,9 @@ void Win32FormView::create_controls(HINSTANCE instance) {
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(i))), instance, nullptr);
         if (controls_[i] == nullptr) {
             throw std::runtime_error("Cannot create the control " + std::string(control.name));
+        }
+        if (control.kind == form::ControlKind::command_button) {
+            keep_plain(controls_[i]);
         }
         if (control.kind == form::ControlKind::text_box) {
             // An edit control takes 32,767 characters unless told otherwise; a text box here

@@ -55,3 +55,6 @@ LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
 
 echo "== fuzzing: every target for FUZZ_SECONDS (default 30) seconds"
 scripts/fuzz.sh
+
+echo "== the Windows build under wine"
+scripts/windows.sh

@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, when they are missing.
-# Sourced or run by run.sh and test.sh; extra package names may be passed as arguments.
+# Sourced or run by run.sh and test.sh; extra package names may be passed as arguments, or
+# "--only" and the names of the only packages wanted (scripts/windows.sh).
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  libcli11-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core locales
-  xvfb xdotool x11-utils
-  clang libclang-rt-14-dev
-  librsvg2-bin libxml2-utils
-  "$@"
-)
+if [ "${1:-}" = "--only" ]; then
+  shift
+  packages=("$@")
+else
+  packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libcli11-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-dejavu-core locales
+    xvfb xdotool x11-utils
+    clang libclang-rt-14-dev
+    librsvg2-bin libxml2-utils
+    "$@"
+  )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 #include "cli/exit_status.h"
 #include "cli/svg_drawing.h"
 #include "macro/macro_reader.h"
+#include "platform/command_line.h"
 #include "platform/error.h"
 #include "platform/text_file.h"
 
@@ -18,8 +19,9 @@ int run_drawing(DrawingFormat format, const std::filesystem::path& file, const s
         if (!check.well_formed()) {
             return exit_failure;
         }
-        auto out = output.empty() || output == "-" ? platform::OutputFile::standard_output()
-                                                   : platform::OutputFile::create(output);
+        auto out = output.empty() || output == "-"
+                       ? platform::OutputFile::standard_output()
+                       : platform::OutputFile::create(platform::path_from_utf8(output));
         if (format == DrawingFormat::svg) {
             write_svg(out, check);
         } else {

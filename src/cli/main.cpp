@@ -5,11 +5,13 @@
 #include <exception>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "cli/check_command.h"
 #include "cli/drawing_command.h"
 #include "cli/exit_status.h"
 #include "cli/write_command.h"
+#include "platform/command_line.h"
 
 #ifndef PLESSARD_VERSION
 #error "PLESSARD_VERSION must name the project version"
@@ -18,6 +20,7 @@
 namespace {
 
 using namespace plessard::cli;
+namespace platform = plessard::platform;
 
 constexpr const char* version_text = "plessard-macro " PLESSARD_VERSION;
 
@@ -45,9 +48,13 @@ CLI::App* add_drawing_command(CLI::App& app, const std::string& name,
     return command;
 }
 
-int run(int argc, char** argv) {
+// The arguments are UTF-8 text, whatever the system handed over.
+int run(const std::vector<std::string>& arguments) {
     CLI::App app("Writes, checks and draws the macro files of an array of L-shaped parts.",
                  "plessard-macro");
+    // A path such as /tmp/vb_output.txt is an argument on Windows too, never an option.
+    // Subcommands take this over when they are added, so it comes first.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", version_text);
     app.require_subcommand(1);
     app.footer(
@@ -87,8 +94,12 @@ int run(int argc, char** argv) {
         app, "dxf", "Draw the rectangle and the parts of a macro file as a DXF (R12) for CAD",
         dxf_options);
 
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
+    }
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(argv.size()), argv.data());
     } catch (const CLI::ParseError& error) {
         // Help and version end well; every other complaint about the command line is usage.
         return app.exit(error) == 0 ? exit_success : exit_usage;
@@ -98,24 +109,37 @@ int run(int argc, char** argv) {
         return run_write(write_options, std::cerr);
     }
     if (check->parsed()) {
-        return run_check(check_file, std::cout, std::cerr);
+        return run_check(platform::path_from_utf8(check_file), std::cout, std::cerr);
     }
     if (svg->parsed()) {
-        return run_drawing(DrawingFormat::svg, svg_options.file, svg_options.output, std::cerr);
+        return run_drawing(DrawingFormat::svg, platform::path_from_utf8(svg_options.file),
+                           svg_options.output, std::cerr);
     }
     if (dxf->parsed()) {
-        return run_drawing(DrawingFormat::dxf, dxf_options.file, dxf_options.output, std::cerr);
+        return run_drawing(DrawingFormat::dxf, platform::path_from_utf8(dxf_options.file),
+                           dxf_options.output, std::cerr);
     }
     return exit_usage;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int guarded_run(const std::vector<std::string>& arguments) {
     try {
-        return run(argc, argv);
+        return run(arguments);
     } catch (const std::exception& error) {
         std::cerr << "plessard-macro: " << error.what() << '\n';
         return exit_failure;
     }
 }
+
+}  // namespace
+
+#ifdef _WIN32
+// main would get the arguments in the ANSI code page, which cannot hold every file name.
+int wmain(int argc, wchar_t** argv) {
+    return guarded_run(platform::utf8_arguments(argc, argv));
+}
+#else
+int main(int argc, char** argv) {
+    return guarded_run(platform::utf8_arguments(argc, argv));
+}
+#endif

@@ -6,6 +6,7 @@
 #include "input/input_file.h"
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
+#include "platform/command_line.h"
 #include "platform/error.h"
 #include "platform/text_file.h"
 
@@ -21,13 +22,14 @@ int run_write(const WriteOptions& options, std::ostream& err) {
     }
     const auto& array = std::get<params::ArrayParameters>(checked);
     try {
-        const input::PartDimensions part = input::read_part_dimensions_file(options.input);
+        const input::PartDimensions part =
+            input::read_part_dimensions_file(platform::path_from_utf8(options.input));
         if (options.output == "-") {
             auto out = platform::OutputFile::standard_output();
             macro::write_macro(out, part, array);
             out.close();
         } else {
-            macro::write_macro_file(options.output, part, array);
+            macro::write_macro_file(platform::path_from_utf8(options.output), part, array);
         }
     } catch (const platform::Error& error) {
         err << platform::error_description(error) << '\n';

@@ -8,7 +8,8 @@
 namespace plessard::cli {
 
 // The window's inputs as arguments: where the part dimensions come from, where the macro goes
-// ("-" for standard output), and the four parameter texts as they would be typed.
+// ("-" for standard output), both UTF-8 text, and the four parameter texts as they would be
+// typed.
 struct WriteOptions {
     std::string input = "./vb_input.txt";
     std::string output = "./vb_output.txt";

@@ -1,17 +1,27 @@
 # Runs plessard-macro the way a host script would, one case per ctest entry, and checks its exit
 # status, its two streams and the bytes of the files it writes.
-#   cmake -DTOOL=... -DDATA=... -DWORK=... -DXMLLINT=... -DVERSION=... -DCASE=... -P smoke_test.cmake
+#   cmake [-DEMULATOR=wine] [-DTOOL_ON_WINDOWS=1] -DTOOL=... -DDATA=... -DWORK=... -DXMLLINT=...
+#         -DVERSION=... -DCASE=... -P smoke_test.cmake
 cmake_minimum_required(VERSION 3.25)
 
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 
-# Runs the tool in WORK; sets status, out and err.
-macro(run_tool)
-  execute_process(COMMAND "${TOOL}" ${ARGN}
+# Runs the tool in WORK; sets status, out and err. Messages and summaries are text, whose lines
+# end in CR LF on Windows; the files the tool writes are compared byte for byte instead. A
+# function rather than a macro, so that a backslash in an argument stays a backslash.
+function(run_tool)
+  execute_process(COMMAND ${EMULATOR} "${TOOL}" ${ARGN}
     WORKING_DIRECTORY "${WORK}"
-    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
-endmacro()
+    RESULT_VARIABLE result OUTPUT_VARIABLE stdout ERROR_VARIABLE stderr)
+  if(TOOL_ON_WINDOWS)
+    string(REPLACE "\r\n" "\n" stdout "${stdout}")
+    string(REPLACE "\r\n" "\n" stderr "${stderr}")
+  endif()
+  set(status "${result}" PARENT_SCOPE)
+  set(out "${stdout}" PARENT_SCOPE)
+  set(err "${stderr}" PARENT_SCOPE)
+endfunction()
 
 function(expect what actual expected)
   if(NOT "${actual}" STREQUAL "${expected}")
@@ -69,7 +79,7 @@ elseif(CASE STREQUAL "write_default_array")
   expect_same_bytes("${WORK}/array.txt" "${DATA}/default_array.txt")
 
 elseif(CASE STREQUAL "write_to_standard_output")
-  execute_process(COMMAND "${TOOL}" write --input "${input}" --output - --nx 1 --ny 1
+  execute_process(COMMAND ${EMULATOR} "${TOOL}" write --input "${input}" --output - --nx 1 --ny 1
     WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE status OUTPUT_FILE "${WORK}/stdout.txt")
   expect("exit status" "${status}" 0)
   expect_same_bytes("${WORK}/stdout.txt" "${DATA}/worked_example.txt")
@@ -183,6 +193,32 @@ elseif(CASE STREQUAL "dxf_draws")
   expect("arcs" "${arcs}" 72)
   file(READ "${WORK}/array.dxf" dxf)
   expect_match("end of file" "${dxf}" "  0\nEOF\n$")
+
+elseif(CASE STREQUAL "non_ascii_paths")
+  # A folder name that no one ANSI code page holds, a file name with the euro sign, and paths
+  # given relative, absolute (a leading "/" that is no option) and with backslashes on Windows.
+  set(folder "Größe部品")
+  file(MAKE_DIRECTORY "${WORK}/${folder}")
+  file(COPY "${input}" DESTINATION "${WORK}/${folder}")
+  run_tool(write --input "${folder}/vb_input.txt" --output "${folder}/€uro.txt" --nx 1 --ny 1)
+  expect("exit status of write" "${status}" 0)
+  expect("standard error of write" "${err}" "")
+  expect_same_bytes("${WORK}/${folder}/€uro.txt" "${DATA}/worked_example.txt")
+  run_tool(check "${folder}/€uro.txt")
+  expect("exit status of check" "${status}" 0)
+  expect_match("summary" "${out}" "^${folder}/€uro.txt: accepted\n  lines      22\n")
+  if(TOOL_ON_WINDOWS)
+    run_tool(check "${folder}\\€uro.txt")
+    expect("exit status of check with a backslash" "${status}" 0)
+  endif()
+  run_tool(svg "${WORK}/${folder}/€uro.txt" -o "деталь.svg")
+  expect("exit status of svg from an absolute path" "${status}" 0)
+  if(NOT EXISTS "${WORK}/деталь.svg")
+    message(FATAL_ERROR "${CASE}: деталь.svg was not written")
+  endif()
+  run_tool(check "${folder}/none€.txt")
+  expect("standard error of check" "${err}"
+    "Cannot open ${folder}/none€.txt for reading: No such file or directory\n")
 
 else()
   message(FATAL_ERROR "unknown case ${CASE}")

@@ -1,34 +1,26 @@
 #!/usr/bin/env bash
 # The Win32 window end to end under wine in a real X server: real mouse clicks and keys, and a
 # probe that reads the windows from the Windows side.
-#   win32_window_e2e.sh PROGRAM PROBE EXPECTED_OUTPUT WINE_PREFIX
+#   with_wine_display.sh PREFIX win32_window_e2e.sh PROGRAM PROBE EXPECTED_OUTPUT [SCREENSHOT]
 # 1. Tab and Shift+Tab walk Command1, Picture1, Text1..Text4 while Command2 is disabled; Enter
 #    and Esc press nothing; Space presses Command1, and without vb_input.txt a "File Error" box
 #    with an icon names the file in a folder called Größe部品; the program keeps running.
 # 2. A folder with the sample vb_input.txt: Read, then Tab reaches Command2, Enter and Esc still
 #    press nothing; Create ends the program with status 0 and vb_output.txt equals
-#    EXPECTED_OUTPUT byte for byte. Once more in a folder called Größe部品.
+#    EXPECTED_OUTPUT byte for byte. Once more in a folder called Größe部品. With SCREENSHOT, the
+#    window after the read is saved there as a picture (ImageMagick's import).
 # 3. "11" typed into NX: Create shows "Macro Example" without an icon, with the text "NX must
 #    between 1 and 10" and one OK button; closing it leaves the focus on NX and nothing written.
-# The wine prefix is the test's own, with a wine server started for this X server: a server that
-# started without a display would give every window to a driver that shows nothing.
-# Bounded in time; every process it starts is ended on the way out.
+# Runs inside tests/win32/with_wine_display.sh, which gives it DISPLAY, WINEPREFIX and WINE.
+# Bounded in time; every program it starts is ended on the way out.
 set -euo pipefail
 
 program=$(realpath "$1")
 probe=$(realpath "$2")
 expected=$(realpath "$3")
-mkdir -p "$4"
-export WINEPREFIX
-WINEPREFIX=$(realpath "$4")
+screenshot=${4:-}
 step_seconds=${E2E_STEP_SECONDS:-30}
-
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-wine=/usr/lib/wine/wine64
-[ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
-wineserver=/usr/lib/wine/wineserver
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+wine=$WINE
 
 work=$(mktemp -d)
 pids=()
@@ -36,7 +28,6 @@ cleanup() {
   for pid in "${pids[@]}"; do
     kill "$pid" 2>/dev/null || true
   done
-  "$wineserver" -k >/dev/null 2>&1 || true
   for pid in "${pids[@]}"; do
     wait "$pid" 2>/dev/null || true
   done
@@ -48,31 +39,6 @@ fail() {
   echo "FAIL: $*" >&2
   exit 1
 }
-
-# A display number nobody uses.
-display=
-for n in $(seq 91 199); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-    display=":$n"
-    break
-  fi
-done
-[ -n "$display" ] || fail "no free X display number"
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 1 100); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-
-"$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -p
-"$wine" wineboot --init >/dev/null 2>&1
-# Without a window manager, wine waits 2 s at every window close for one to answer.
-"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 probe() {
   "$wine" "$probe" "$@" 2>/dev/null
@@ -184,6 +150,10 @@ for name in good "Größe部品 ok"; do
   start_program "$good"
   click "$read_x" "$read_y"
   sleep 0.5
+  if [ -n "$screenshot" ] && [ "$name" = good ]; then
+    mkdir -p "$(dirname "$screenshot")"
+    import -window "$window" "$screenshot" || fail "no screenshot"
+  fi
   xdotool key Tab
   expect_focus Command2
   xdotool key Return Escape

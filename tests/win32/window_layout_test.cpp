@@ -7,38 +7,6 @@
 namespace plessard::win32 {
 namespace {
 
-using form::ControlKind;
-
-struct KindCase {
-    ControlKind kind;
-    std::wstring_view class_name;
-    DWORD must_have;
-    DWORD must_not_have;
-    DWORD ex_style;
-};
-
-TEST(ControlClass, GivesEachKindItsControlAndOnlyTheFocusableOnesATabStop) {
-    constexpr DWORD child = WS_CHILD | WS_VISIBLE | WS_GROUP;
-    const KindCase cases[] = {
-        {ControlKind::command_button, L"BUTTON", child | WS_TABSTOP, BS_DEFPUSHBUTTON, 0},
-        {ControlKind::value_label, L"STATIC",
-         child | SS_NOPREFIX | SS_ENDELLIPSIS | SS_CENTERIMAGE | SS_NOTIFY, WS_TABSTOP,
-         WS_EX_STATICEDGE},
-        {ControlKind::caption_label, L"STATIC", child | SS_NOPREFIX | SS_CENTERIMAGE,
-         WS_TABSTOP | SS_ENDELLIPSIS, 0},
-        {ControlKind::picture_box, picture_class_name, child | WS_TABSTOP, 0, 0},
-        {ControlKind::text_box, L"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL,
-         ES_MULTILINE | ES_READONLY | ES_NUMBER, WS_EX_CLIENTEDGE},
-    };
-    for (const KindCase& c : cases) {
-        const ControlClass control = control_class(c.kind);
-        EXPECT_EQ(std::wstring_view(control.name), c.class_name);
-        EXPECT_EQ(control.style & c.must_have, c.must_have) << control.style;
-        EXPECT_EQ(control.style & c.must_not_have, 0u) << control.style;
-        EXPECT_EQ(control.ex_style, c.ex_style);
-    }
-}
-
 struct PlaceCase {
     std::size_t index;
     UINT dots_per_inch;

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# The Windows build: installs what is missing, cross-builds the command-line tool and the test
-# suites of the core and the tool with Debian's mingw-w64 into build-windows/, and runs every
-# test under wine. Exits non-zero on any failure. build-windows/plessard-macro.exe is a single
-# static executable that needs no DLL beside it.
+# The Windows build: installs what is missing, cross-builds the window, the command-line tool and
+# the test suites with Debian's mingw-w64 into build-windows/, and runs every test under wine
+# (the window's in Xvfb, which also leaves build-windows/screenshots/win32_main_window.png).
+# Exits non-zero on any failure. build-windows/plessard-macro-io.exe and plessard-macro.exe are
+# single static executables that need no DLL beside them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install_packages.sh --only cmake ninja-build g++-mingw-w64-x86-64 wine wine64 \
-  googletest libcli11-dev libxml2-utils
+  googletest libcli11-dev libxml2-utils xvfb xdotool imagemagick
 
 build=build-windows
 mkdir -p "$build"
@@ -54,4 +55,5 @@ cmake --build "$build"
 echo "== every test under wine"
 ctest --test-dir "$build" --output-on-failure --timeout 300 -j "$(nproc)"
 
-echo "Windows executable: $build/plessard-macro.exe"
+echo "Windows executables: $build/plessard-macro-io.exe (the window), $build/plessard-macro.exe"
+echo "The window under wine: $build/screenshots/win32_main_window.png"

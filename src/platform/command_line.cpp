@@ -1,8 +1,6 @@
 #include "platform/command_line.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "platform/utf16.h"
 
 namespace plessard::platform {
 
@@ -11,23 +9,6 @@ std::vector<std::string> utf8_arguments(int argc, const char* const* argv) {
 }
 
 #ifdef _WIN32
-namespace {
-
-std::string utf8_from_utf16(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int wide_length = static_cast<int>(text.size());
-    const int length =
-        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), wide_length, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), wide_length, result.data(), length, nullptr,
-                          nullptr);
-    return result;
-}
-
-}  // namespace
-
 std::vector<std::string> utf8_arguments(int argc, const wchar_t* const* argv) {
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(argc));

@@ -1,0 +1,196 @@
+#!/usr/bin/env bash
+# The Win32 window end to end under wine in a real X server: real mouse clicks and keys, and a
+# probe that reads the windows from the Windows side.
+#   with_wine_display.sh PREFIX win32_window_e2e.sh PROGRAM PROBE EXPECTED_OUTPUT [SCREENSHOT]
+# 1. Tab and Shift+Tab walk Command1, Picture1, Text1..Text4 while Command2 is disabled; Enter
+#    and Esc press nothing; Space presses Command1, and without vb_input.txt a "File Error" box
+#    with an icon names the file in a folder called Größe部品; the program keeps running.
+# 2. A folder with the sample vb_input.txt: Read, then Tab reaches Command2, Enter and Esc still
+#    press nothing; Create ends the program with status 0 and vb_output.txt equals
+#    EXPECTED_OUTPUT byte for byte. Once more in a folder called Größe部品. With SCREENSHOT, the
+#    window after the read is saved there as a picture (ImageMagick's import).
+# 3. "11" typed into NX: Create shows "Macro Example" without an icon, with the text "NX must
+#    between 1 and 10" and one OK button; closing it leaves the focus on NX and nothing written.
+# Runs inside tests/win32/with_wine_display.sh, which gives it DISPLAY, WINEPREFIX and WINE.
+# Bounded in time; every program it starts is ended on the way out.
+set -euo pipefail
+
+program=$(realpath "$1")
+probe=$(realpath "$2")
+expected=$(realpath "$3")
+screenshot=${4:-}
+step_seconds=${E2E_STEP_SECONDS:-30}
+wine=$WINE
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+  done
+  for pid in "${pids[@]}"; do
+    wait "$pid" 2>/dev/null || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+probe() {
+  "$wine" "$probe" "$@" 2>/dev/null
+}
+
+# The program reads and writes beside itself, so each case runs a copy in its own folder.
+start_program() {
+  local folder=$1
+  cp "$program" "$folder/plessard-macro-io.exe"
+  (cd "$folder" && exec "$wine" ./plessard-macro-io.exe) >"$folder/program.log" 2>&1 &
+  app=$!
+  pids+=("$app")
+  window=$(timeout "$step_seconds" xdotool search --sync --onlyvisible \
+    --name '^Plessard Macro File IO Example$' | head -n 1) || fail "the window did not appear"
+  # Without a window manager wine draws the frame inside the X window: the client area sits
+  # centred across and at the bottom, below the caption.
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  border=$(((WIDTH - 523) / 2))
+  caption=$((HEIGHT - 248 - border))
+  [ "$(probe focus "$step_seconds")" = Command1 ] || fail "the focus did not start on Command1"
+}
+
+# Ends a program that is still running, and waits until its window has gone.
+stop_program() {
+  kill "$app"
+  wait "$app" 2>/dev/null || true
+  for _ in $(seq 1 $((step_seconds * 10))); do
+    xdotool search --onlyvisible --name '^Plessard Macro File IO Example$' >/dev/null || return 0
+    sleep 0.1
+  done
+  fail "the window stayed after its program was ended"
+}
+
+# A real click at a point of the client area, in pixels.
+click() {
+  xdotool mousemove --window "$window" $((border + $1)) $((caption + $2)) click 1
+}
+
+expect_focus() {
+  local seen
+  seen=$(probe focus)
+  [ "$seen" = "$1" ] || fail "focus on $seen, expected $1"
+}
+
+# No box of that title within a second.
+expect_no_box() {
+  sleep 1
+  if probe box "$1" 0 >/dev/null; then
+    fail "a box titled $1 appeared"
+  fi
+}
+
+still_running() {
+  kill -0 "$app" 2>/dev/null || fail "the program ended: $(cat "$1/program.log")"
+}
+
+wait_for_end() {
+  status=
+  for _ in $(seq 1 $((step_seconds * 10))); do
+    if ! kill -0 "$app" 2>/dev/null; then
+      wait "$app" && status=0 || status=$?
+      return
+    fi
+    sleep 0.1
+  done
+  fail "the program did not end (log: $(cat "$1/program.log"))"
+}
+
+# Centres from the twips of the layout (15 twips a pixel).
+read_x=$(((3840 + 3735 / 2) / 15)); read_y=$(((360 + 375 / 2) / 15))
+create_x=$(((3840 + 3735 / 2) / 15)); create_y=$(((3000 + 375 / 2) / 15))
+nx_x=$(((4320 + 1215 / 2) / 15)); nx_y=$(((2520 + 315 / 2) / 15))
+
+echo "== keys, and a read without an input file, in Größe部品"
+missing="$work/Größe部品"
+mkdir "$missing"
+start_program "$missing"
+for next in Picture1 Text1 Text2 Text3 Text4 Command1; do
+  xdotool key Tab
+  expect_focus "$next"
+done
+xdotool key shift+Tab
+expect_focus Text4
+xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+expect_focus Command1
+xdotool key Return Escape
+expect_no_box "File Error"
+still_running "$missing"
+xdotool key space
+box=$(probe box "File Error") || fail "Space on Command1 brought no File Error box"
+expected_box="icon: shown
+text: Cannot open Z:${missing//\//\\}\\vb_input.txt for reading: No such file or directory
+button: OK"
+[ "$box" = "$expected_box" ] || fail "the File Error box showed
+$box
+expected
+$expected_box"
+sleep 0.3
+still_running "$missing"
+[ ! -e "$missing/vb_output.txt" ] || fail "a failed read wrote vb_output.txt"
+stop_program
+echo "ok: tab order, Enter and Esc press nothing, File Error names the file, still running"
+
+for name in good "Größe部品 ok"; do
+  echo "== read and create in $name"
+  good="$work/$name"
+  mkdir "$good"
+  printf '10, 4\r\n8, 3\r\n1, 0.5\r\n' >"$good/vb_input.txt"
+  start_program "$good"
+  click "$read_x" "$read_y"
+  sleep 0.5
+  if [ -n "$screenshot" ] && [ "$name" = good ]; then
+    mkdir -p "$(dirname "$screenshot")"
+    import -window "$window" "$screenshot" || fail "no screenshot"
+  fi
+  xdotool key Tab
+  expect_focus Command2
+  xdotool key Return Escape
+  sleep 1
+  still_running "$good"
+  [ ! -e "$good/vb_output.txt" ] || fail "Enter or Esc on Command2 wrote vb_output.txt"
+  click "$create_x" "$create_y"
+  wait_for_end "$good"
+  [ "$status" = 0 ] || fail "the program ended with status $status"
+  cmp "$good/vb_output.txt" "$expected" || fail "vb_output.txt differs from $expected"
+  echo "ok: ended with status 0, vb_output.txt as expected"
+done
+
+echo "== NX 11"
+rejected="$work/rejected"
+mkdir "$rejected"
+printf '10, 4\r\n8, 3\r\n1, 0.5\r\n' >"$rejected/vb_input.txt"
+start_program "$rejected"
+click "$read_x" "$read_y"
+sleep 0.5
+click "$nx_x" "$nx_y"
+xdotool key End BackSpace BackSpace BackSpace
+xdotool type 11
+click "$create_x" "$create_y"
+box=$(probe box "Macro Example") || fail "no box titled Macro Example"
+expected_box="icon: none
+text: NX must between 1 and 10
+button: OK"
+[ "$box" = "$expected_box" ] || fail "the Macro Example box showed
+$box
+expected
+$expected_box"
+xdotool key Return
+sleep 0.5
+expect_no_box "Macro Example"
+expect_focus Text3
+still_running "$rejected"
+[ ! -e "$rejected/vb_output.txt" ] || fail "a rejected NX wrote vb_output.txt"
+stop_program
+echo "ok: Macro Example says so, focus on NX, still running, nothing written"

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Runs a command with an X server and a wine of its own, for the tests of the Win32 window:
+#   with_wine_display.sh WINE_PREFIX COMMAND [ARGUMENT...]
+# Starts Xvfb on a free display and a wine server for it in WINE_PREFIX, then runs the command
+# with DISPLAY, WINEPREFIX and WINE (the wine program to start Windows programs with) exported.
+# A wine server that started without a display gives every window to a driver that shows
+# nothing, so the prefix is not shared with the tests that need no window. Exits with the
+# command's status; every process it starts is ended on the way out.
+set -euo pipefail
+
+mkdir -p "$1"
+export WINEPREFIX
+WINEPREFIX=$(realpath "$1")
+shift
+
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINE=/usr/lib/wine/wine64
+[ -x "$WINE" ] || WINE=$(command -v wine64 || command -v wine)
+wineserver=/usr/lib/wine/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+  "$wineserver" -k >/dev/null 2>&1 || true
+  if [ -n "$xvfb" ]; then
+    kill "$xvfb" 2>/dev/null || true
+    wait "$xvfb" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=
+for n in $(seq 91 199); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+    display=":$n"
+    break
+  fi
+done
+if [ -z "$display" ]; then
+  echo "FAIL: no free X display number" >&2
+  exit 1
+fi
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+for _ in $(seq 1 100); do
+  xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
+if ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+  echo "FAIL: Xvfb did not start: $(cat "$work/xvfb.log")" >&2
+  exit 1
+fi
+
+# A server left over from an earlier run would still be bound to its display.
+"$wineserver" -k >/dev/null 2>&1 || true
+"$wineserver" -p
+# Wine's helper processes start here, with their output on /dev/null, never holding the
+# command's pipes open.
+"$WINE" wineboot --init >/dev/null 2>&1
+# Without a window manager, wine waits 2 s at every window close for one to answer.
+"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+status=0
+"$@" || status=$?
+exit "$status"

@@ -25,13 +25,11 @@ now_ns() { date +%s%N; }
 
 echo "== window: start to first paint, peak memory ($runs runs)"
 if command -v Xvfb >/dev/null; then
-  display=
-  for n in $(seq 91 199); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-  done
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  pids+=($!)
-  sleep 1
+  # shellcheck source=../tests/support/xvfb.sh
+  . tests/support/xvfb.sh
+  start_xvfb "$work"
+  pids+=("$xvfb_pid")
+  display=$DISPLAY
   cp "$build/plessard-macro-io" "$work/"
   : >"$work/paint_ms"
   : >"$work/peak_kib"

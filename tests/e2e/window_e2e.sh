@@ -34,25 +34,11 @@ fail() {
   exit 1
 }
 
-# A display number nobody uses.
-display=
-for n in $(seq 91 199); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-    display=":$n"
-    break
-  fi
-done
-[ -n "$display" ] || fail "no free X display number"
-
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=$display
+# shellcheck source=../support/xvfb.sh
+. "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb "$work" || fail "no X server"
+pids+=("$xvfb_pid")
 export QT_QPA_PLATFORM=xcb
-for _ in $(seq 1 100); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdotool getdisplaygeometry >/dev/null 2>&1 || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 
 # The program reads and writes beside itself, so each case runs a copy in its own folder.
 start_program() {

@@ -32,28 +32,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
-display=
-for n in $(seq 91 199); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-    display=":$n"
-    break
-  fi
-done
-if [ -z "$display" ]; then
-  echo "FAIL: no free X display number" >&2
-  exit 1
-fi
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 1 100); do
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  sleep 0.1
-done
-if ! xdotool getdisplaygeometry >/dev/null 2>&1; then
-  echo "FAIL: Xvfb did not start: $(cat "$work/xvfb.log")" >&2
-  exit 1
-fi
+# shellcheck source=../support/xvfb.sh
+. "$(dirname "$0")/../support/xvfb.sh"
+start_xvfb "$work" || exit 1
+xvfb=$xvfb_pid
 
 # A server left over from an earlier run would still be bound to its display.
 "$wineserver" -k >/dev/null 2>&1 || true

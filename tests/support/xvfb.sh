@@ -1,0 +1,22 @@
+# Sourced by the scripts that need an X server of their own:
+#   start_xvfb WORK_FOLDER
+# starts Xvfb on a display number it picks itself (so tests running side by side never meet on
+# one), exports DISPLAY, and sets xvfb_pid for the caller's cleanup. Returns non-zero with the
+# server's own words when it does not come up within ten seconds.
+start_xvfb() {
+  local number_file=$1/xvfb.display log=$1/xvfb.log
+  : >"$number_file"
+  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$number_file" 2>"$log" &
+  xvfb_pid=$!
+  local _
+  for _ in $(seq 1 100); do
+    if grep -q '[0-9]' "$number_file"; then
+      export DISPLAY=":$(tr -dc '0-9' <"$number_file")"
+      return 0
+    fi
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  echo "Xvfb did not start: $(cat "$log")" >&2
+  return 1
+}

@@ -178,53 +178,27 @@ TEST_P(Rejection, ShowsTheFieldsMessageAndFocusesItsBox) {
     EXPECT_FALSE(window.has_output());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Texts, Rejection,
     ::testing::Values(
-        RejectionCase{
-            "DX_empty", {"", "0.8", "4", "3"}, "Please enter a value for DX", TextBox::Text1},
-        RejectionCase{"DX_not_a_number",
-                      {"1,5", "0.8", "4", "3"},
-                      "Invalid value for for DX",
-                      TextBox::Text1},
-        RejectionCase{"DX_below_0",
-                      {"-0.0001", "0.8", "4", "3"},
-                      "DX must between 0 and 100",
-                      TextBox::Text1},
-        RejectionCase{
-            "DY_blanks", {"1", "   ", "4", "3"}, "Please enter a value for DY", TextBox::Text2},
-        RejectionCase{
-            "DY_not_a_number", {"1", "abc", "4", "3"}, "Invalid value for for DY", TextBox::Text2},
-        RejectionCase{"DY_above_100",
-                      {"1", "100.00001", "4", "3"},
-                      "DY must between 0 and 100",
-                      TextBox::Text2},
-        RejectionCase{
-            "NX_empty", {"1", "0.8", "", "3"}, "Please enter a value for NX", TextBox::Text3},
-        RejectionCase{"NX_not_a_number",
-                      {"1", "0.8", "abc", "3"},
-                      "Invalid value for for NX",
-                      TextBox::Text3},
-        RejectionCase{
-            "NX_10_6", {"1", "0.8", "10.6", "3"}, "NX must between 1 and 10", TextBox::Text3},
-        RejectionCase{
-            "NY_empty", {"1", "0.8", "4", ""}, "Please enter a value for NY", TextBox::Text4},
-        RejectionCase{
-            "NY_not_a_number", {"1", "0.8", "4", "3x"}, "Invalid value for for NY", TextBox::Text4},
+        RejectionCase{"DX_empty", {"", "0.8", "4", "3"}, "Please enter a value for DX", TextBox::Text1},
+        RejectionCase{"DX_not_a_number", {"1,5", "0.8", "4", "3"}, "Invalid value for for DX", TextBox::Text1},
+        RejectionCase{"DX_below_0", {"-0.0001", "0.8", "4", "3"}, "DX must between 0 and 100", TextBox::Text1},
+        RejectionCase{"DY_blanks", {"1", "   ", "4", "3"}, "Please enter a value for DY", TextBox::Text2},
+        RejectionCase{"DY_not_a_number", {"1", "abc", "4", "3"}, "Invalid value for for DY", TextBox::Text2},
+        RejectionCase{"DY_above_100", {"1", "100.00001", "4", "3"}, "DY must between 0 and 100", TextBox::Text2},
+        RejectionCase{"NX_empty", {"1", "0.8", "", "3"}, "Please enter a value for NX", TextBox::Text3},
+        RejectionCase{"NX_not_a_number", {"1", "0.8", "abc", "3"}, "Invalid value for for NX", TextBox::Text3},
+        RejectionCase{"NX_10_6", {"1", "0.8", "10.6", "3"}, "NX must between 1 and 10", TextBox::Text3},
+        RejectionCase{"NY_empty", {"1", "0.8", "4", ""}, "Please enter a value for NY", TextBox::Text4},
+        RejectionCase{"NY_not_a_number", {"1", "0.8", "4", "3x"}, "Invalid value for for NY", TextBox::Text4},
         RejectionCase{"NY_0", {"1", "0.8", "4", "0"}, "NY must between 1 and 10", TextBox::Text4},
-        RejectionCase{"DX_empty_DY_bad",
-                      {"", "abc", "4", "3"},
-                      "Please enter a value for DX",
-                      TextBox::Text1},
-        RejectionCase{"NY_beyond_32_bits",
-                      {"1", "0.8", "4", "1e10"},
-                      "NY must between 1 and 10",
-                      TextBox::Text4},
-        RejectionCase{"NX_beyond_32_bits",
-                      {"1", "0.8", "-1e300", "3"},
-                      "NX must between 1 and 10",
-                      TextBox::Text3}),
+        RejectionCase{"DX_empty_DY_bad", {"", "abc", "4", "3"}, "Please enter a value for DX", TextBox::Text1},
+        RejectionCase{"NY_beyond_32_bits", {"1", "0.8", "4", "1e10"}, "NY must between 1 and 10", TextBox::Text4},
+        RejectionCase{"NX_beyond_32_bits", {"1", "0.8", "-1e300", "3"}, "NX must between 1 and 10", TextBox::Text3}),
     plessard::testing::CaseName());
+// clang-format on
 
 TEST(Create, WritesTheFileDisablesItselfAndEnds) {
     LoadedForm window;

@@ -33,7 +33,7 @@ CLI::App* add_command(CLI::App& app, const std::string& name, const std::string&
 
 struct DrawingOptions {
     std::string file;
-    std::string output;
+    std::string output = "-";
 };
 
 CLI::App* add_drawing_command(CLI::App& app, const std::string& name,
@@ -44,7 +44,7 @@ CLI::App* add_drawing_command(CLI::App& app, const std::string& name,
         ->required();
     command
         ->add_option("-o,--output", options.output,
-                     "Where the drawing goes (default, or \"-\": standard output)")
+                     "Where the drawing goes (\"-\": standard output)")
         ->type_name("OUT");
     return command;
 }

@@ -49,22 +49,53 @@ std::optional<std::string> arc_radius_problem(const MacroSegment& arc) {
            rounded_text(to_end) + " to its end " + point_text(arc.end);
 }
 
-// A closed contour ends on the very text it starts with, since any writer computes both from
-// the same expressions; only a writer whose arithmetic takes another route may land a single's
-// spacing away, which the tolerance allows.
-std::optional<std::string> closing_problem(const MacroContour& contour,
-                                           std::string_view part_name) {
-    if (contour.segments.empty()) {
+std::optional<std::string> full_circle_problem(const MacroSegment& arc) {
+    if (!is_full_circle(arc)) {
         return std::nullopt;
     }
-    const MacroPoint& end = contour.segments.back().end;
-    const double tolerance = coordinate_tolerance(largest_coordinate({contour.start, end}));
-    if (std::fabs(end.x - contour.start.x) <= tolerance &&
-        std::fabs(end.y - contour.start.y) <= tolerance) {
+    return "the arc ends where it starts: it is drawn as the full circle of radius " +
+           rounded_text(arc_radius(arc)) + " about " + point_text(arc.centre);
+}
+
+// A closed contour ends on the very text it starts with, since any writer computes both from
+// the same expressions; only a writer whose arithmetic takes another route may land a single's
+// spacing away, which the tolerance allows. A contour of no segment is left to shape_problem.
+std::optional<std::string> closing_problem(const ContourMeasure& contour,
+                                           std::string_view part_name) {
+    if (contour.segments() == 0) {
+        return std::nullopt;
+    }
+    const MacroPoint& start = contour.start();
+    const MacroPoint& end = contour.end();
+    const double tolerance = coordinate_tolerance(largest_coordinate({start, end}));
+    if (std::fabs(end.x - start.x) <= tolerance && std::fabs(end.y - start.y) <= tolerance) {
         return std::nullopt;
     }
     return "the contour of " + std::string(part_name) + " does not close: it ends at " +
-           point_text(end) + ", not at its start " + point_text(contour.start);
+           point_text(end) + ", not at its start " + point_text(start);
+}
+
+// A single point is a box no wider than the coordinate tolerance: what the roundings of a
+// writer may leave of points it meant to be one. An outline that encloses no area runs back
+// over itself along the very texts it came by (any writer computes both ways from the same
+// expressions), so all that is left of its area is the noise of the arithmetic that sums it,
+// a few units in the last place of the squares it adds up; a part one thousandth wide and a
+// million long still encloses a thousand times more. Zero dimensions make such parts, and so
+// can others that fold a part flat; they are written as computed, hence warnings.
+std::optional<std::string> shape_problem(const ContourMeasure& contour,
+                                         std::string_view part_name) {
+    const MacroBounds& box = contour.bounds();
+    const double tolerance =
+        coordinate_tolerance(largest_coordinate({{box.left, box.bottom}, {box.right, box.top}}));
+    if (box.right - box.left <= tolerance && box.top - box.bottom <= tolerance) {
+        return "the contour of " + std::string(part_name) + " is a single point at " +
+               point_text(contour.start());
+    }
+    constexpr double arithmetic_noise = 0x1p-40;
+    if (std::fabs(contour.area()) <= contour.length() * contour.length() * arithmetic_noise) {
+        return "the contour of " + std::string(part_name) + " encloses no area";
+    }
+    return std::nullopt;
 }
 
 // Odd dimensions (negative ones, radii larger than the sides) can put a part outside the
@@ -79,8 +110,7 @@ std::optional<std::string> inside_out_problem(const MacroRectangle& rectangle) {
 }
 
 std::optional<std::string> outside_problem(const MacroRectangle& rectangle,
-                                           const MacroContour& contour, std::size_t part_number) {
-    const MacroBounds bounds = contour_bounds(contour);
+                                           const MacroBounds& bounds, std::size_t part_number) {
     const double tolerance = coordinate_tolerance(largest_coordinate({rectangle.lower_left,
                                                                       rectangle.upper_right,
                                                                       {bounds.left, bounds.bottom},

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "macro/macro_geometry.h"
+#include "platform/whole_file.h"
 
 namespace plessard::macro {
 
@@ -39,7 +40,7 @@ inline constexpr std::size_t shown_problems = 100;
 
 // The largest file read: far beyond the largest macro file the writer makes (ten by ten parts
 // of numbers of 39 digits stay below half a megabyte).
-inline constexpr std::size_t largest_macro_file = 16U * 1024U * 1024U;
+inline constexpr std::size_t largest_macro_file = platform::read_limit;
 
 struct MacroCheck {
     std::string file_name;

@@ -13,6 +13,10 @@ namespace plessard::cli {
 
 int run_drawing(DrawingFormat format, const std::filesystem::path& file, const std::string& output,
                 std::ostream& err) {
+    if (const auto refusal = output_over_input(output, file)) {
+        err << *refusal << '\n';
+        return exit_usage;
+    }
     try {
         const std::string bytes = macro::read_macro_file(file);
         const macro::MacroCheck check = macro::check_macro_text(bytes, platform::path_text(file));

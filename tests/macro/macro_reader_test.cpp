@@ -107,6 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Every point of a part on its origin, arcs of radius zero: each part is a single point,
         // which is worth a warning, not a rejection.
         WrittenCase{"all_zero", {}, {1.0F, 0.8F, 2, 2}, 4},
+        // No heights and no radii: each part is the bottom edge drawn there and back.
+        WrittenCase{"flat", {10.0F, 4.0F, 0.0F, 0.0F, 0.0F, 0.0F}, {1.0F, 0.8F, 3, 1}, 3},
         // Radii larger than the sides allow fold the contour back on itself; the arcs of
         // the folded corners bulge out of the rectangle.
         WrittenCase{"folded_radii", {10.0F, 4.0F, 8.0F, 3.0F, 6.0F, 5.0F}, {1.0F, 0.8F, 2, 1}, 2},

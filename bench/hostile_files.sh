@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Time and peak memory of `plessard-macro check`, `svg` and `dxf` on files of 16 MiB, the
-# largest a macro file may be: bare line feeds, "x" lines, "99" lines and a valid file of many
-# parts. Each figure is one whole process under /usr/bin/time.
+# largest a macro file may be: bare line feeds, "x" lines, "99" lines, a valid file of many
+# parts, and files that cost the most per line: one contour of full circles, arcs that change
+# their radius, a million parts that are single points. Each figure is one whole process under
+# /usr/bin/time.
 #   bench/hostile_files.sh            (builds the tool alone into build-measure/, a release build)
 #   TOOL=build/plessard-macro bench/hostile_files.sh
 set -euo pipefail
@@ -33,8 +35,23 @@ for _ in $(seq 1 $(((limit - header - 4) / block))); do
 done >>"$work/valid.txt"
 printf -- '-1\r\n' >>"$work/valid.txt"
 
+# A header, the first line, a record repeated up to the limit, and the last lines.
+filled() {
+  local first=$1 record=$2 last=$3
+  local header=$'101, -5.0\r\n102, -5.0\r\n103, 0\r\n104, 5.0\r\n105, 5.0\r\n106, 0\r\n111\r\n'
+  local room=$((limit - ${#header} - ${#first} - ${#last}))
+  printf '%s%s' "$header" "$first"
+  local size=$((${#record} + 1))  # with the line feed yes puts after it
+  { yes "$record" || true; } | head -c "$((room / size * size))"
+  printf '%s' "$last"
+}
+filled $'0,1.0, 0.0\r\n' $'3,0.0, 0.0, 1.0, 0.0\r' $'99\r\n-1\r\n' >"$work/circles.txt"
+filled $'0,1.0, 0.0\r\n' $'3,0.0, 0.0, 2.0, 0.0\r\n3,0.0, 0.0, 1.0, 0.0\r' \
+  $'99\r\n-1\r\n' >"$work/radii.txt"
+filled '' $'0,9.0, 9.0\r\n99\r' $'-1\r\n' >"$work/points.txt"
+
 printf '%-16s %-6s %10s %12s %14s\n' file command seconds "peak MiB" "stderr lines"
-for file in line_feeds x_lines 99_lines valid; do
+for file in line_feeds x_lines 99_lines valid circles radii points; do
   for command in check svg dxf; do
     /usr/bin/time -f '%e %M' -o "$work/time" "$TOOL" "$command" "$work/$file.txt" \
       >"$work/out" 2>"$work/err" || true

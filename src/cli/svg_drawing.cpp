@@ -92,7 +92,9 @@ struct PictureSpace {
     double top = 0.0;
 };
 
-// One path per part, in the order written, each with a title naming its line.
+// One path per part, in the order written, each with a title naming its line. The path data of
+// a contour with thousands of segments goes on over further lines (a line break is white space
+// like any other there), so no line, and no memory, grows with a contour.
 class PartPaths final : public macro::ContourVisitor {
   public:
     explicit PartPaths(platform::LineSink& out) : out_(out) {}
@@ -109,6 +111,7 @@ class PartPaths final : public macro::ContourVisitor {
         if (sweep == 0.0 || radius == 0.0) {
             // A line, or an arc that turns through nothing: only its end point counts.
             data_ += " L" + file_point(segment.end);
+            end_line_if_long();
             return;
         }
         // In the file's own numbers, Y upward, counter-clockwise is the positive-angle
@@ -121,16 +124,27 @@ class PartPaths final : public macro::ContourVisitor {
             const MacroPoint& c = segment.centre;
             const MacroPoint opposite{2.0 * c.x - segment.start.x, 2.0 * c.y - segment.start.y};
             data_ += arc + file_point(opposite) + arc + file_point(segment.end);
-            return;
+        } else {
+            data_ += arc + file_point(segment.end);
         }
-        data_ += arc + file_point(segment.end);
+        end_line_if_long();
     }
 
     void end(const MacroBounds& /*bounds*/) override {
-        out_.print_line(data_ + "\">" + title_ + "</path>");
+        data_.append("\">").append(title_).append("</path>");
+        out_.print_line(data_);
     }
 
   private:
+    static constexpr std::size_t longest_line = 4096;
+
+    void end_line_if_long() {
+        if (data_.size() > longest_line) {
+            out_.print_line(data_);
+            data_ = "     ";
+        }
+    }
+
     platform::LineSink& out_;
     std::string data_;
     std::string title_;

@@ -319,11 +319,11 @@ class Checker {
     }
 
     void check_arc(const MacroSegment& arc) {
-        if (auto problem = detail::arc_radius_problem(arc)) {
-            add(ProblemKind::geometry, *problem);
+        if (detail::changes_radius(arc)) {
+            add(ProblemKind::geometry, [&arc] { return detail::radius_message(arc); });
         }
-        if (auto problem = detail::full_circle_problem(arc)) {
-            add(ProblemKind::warning, *problem);
+        if (is_full_circle(arc)) {
+            add(ProblemKind::warning, [&arc] { return detail::full_circle_message(arc); });
         }
     }
 
@@ -332,18 +332,20 @@ class Checker {
     void close_contour() {
         const ContourMeasure& contour = *contour_;
         if (!contour_damaged_) {
-            if (auto problem = detail::closing_problem(contour, part_name())) {
-                add_at(last_segment_line_, ProblemKind::geometry, *problem);
-            } else if (auto shape = detail::shape_problem(contour, part_name())) {
-                add_at(contour_first_line_, ProblemKind::warning, *shape);
+            if (detail::fails_to_close(contour)) {
+                add_at(last_segment_line_, ProblemKind::geometry,
+                       [&] { return detail::closing_message(contour, part_name()); });
+            } else if (const auto shape = detail::contour_shape(contour);
+                       shape != detail::Shape::part) {
+                add_at(contour_first_line_, ProblemKind::warning,
+                       [&] { return detail::shape_message(shape, contour, part_name()); });
             }
         }
-        if (result_.has_rectangle) {
-            if (auto problem =
-                    detail::outside_problem(result_.rectangle, contour.bounds(), result_.parts)) {
-                rectangle_warnings_.add(contour_first_line_, ProblemKind::warning,
-                                        [&problem] { return *std::move(problem); });
-            }
+        if (result_.has_rectangle &&
+            detail::leaves_rectangle(result_.rectangle, contour.bounds())) {
+            rectangle_warnings_.add(contour_first_line_, ProblemKind::warning, [&] {
+                return detail::outside_message(contour.bounds(), result_.parts);
+            });
         }
         end_contour();
     }
@@ -409,9 +411,10 @@ class Checker {
         }
         // A malformed file is not measured against its rectangle: only its syntax is told.
         if (result_.has_rectangle && problems_.count(ProblemKind::syntax) == 0) {
-            if (auto problem = detail::inside_out_problem(result_.rectangle)) {
-                rectangle_warnings_.add(1, ProblemKind::warning,
-                                        [&problem] { return *std::move(problem); });
+            if (detail::is_inside_out(result_.rectangle)) {
+                rectangle_warnings_.add(1, ProblemKind::warning, [this] {
+                    return detail::inside_out_message(result_.rectangle);
+                });
             }
             problems_.merge(std::move(rectangle_warnings_));
         }

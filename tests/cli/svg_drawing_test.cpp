@@ -141,6 +141,34 @@ TEST(SvgDrawing, DrawsAnArcBackToItsStartAsTwoHalves) {
     EXPECT_EQ(path_of(svg, "part-1"), "M0.0,0.0 A1.0,1.0 0 1,1 2.0,0.0 A1.0,1.0 0 1,1 0.0,0.0");
 }
 
+TEST(SvgDrawing, GoesOnOverFurtherLinesForALongContour) {
+    std::string macro =
+        "101, -5.0\r\n102, -5.0\r\n103, 0\r\n104, 5.0\r\n105, 5.0\r\n106, 0\r\n111\r\n"
+        "0,0.0, 0.0\r\n";
+    std::string expected = "M0.0,0.0";
+    for (int i = 0; i < 1000; ++i) {
+        macro += i % 2 == 0 ? "1,1.0, 1.0\r\n" : "1,0.0, 0.0\r\n";
+        expected += i % 2 == 0 ? " L1.0,1.0" : " L0.0,0.0";
+    }
+    macro += "99\r\n-1\r\n";
+    const std::string svg = svg_of(macro);
+    std::string data;
+    for (std::size_t start = svg.find("id=\"part-1\" d=\"") + 15;;) {
+        const auto end = svg.find("\r\n", start);
+        ASSERT_LT(end - start, 4200U) << "a line of " << end - start << " bytes";
+        const auto quote = svg.find('"', start);
+        if (quote < end) {
+            data += svg.substr(start, quote - start);
+            break;
+        }
+        // The next line goes on after the white space that begins it.
+        data += svg.substr(start, end - start);
+        start = svg.find_first_not_of(' ', end + 2);
+        data += ' ';
+    }
+    EXPECT_EQ(data, expected);
+}
+
 TEST(SvgDrawing, NumbersThePartsInTheOrderWritten) {
     const std::string svg = svg_of(macro_of(example, {1.0F, 0.8F, 2, 2}));
     // Part 2 is the one above part 1 (column by column).

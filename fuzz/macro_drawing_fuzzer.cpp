@@ -58,12 +58,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             return 0;
         }
         plessard::platform::TextBuffer svg;
-        plessard::cli::write_svg(svg, check);
+        plessard::cli::write_svg(svg, check, bytes);
         check_drawing(svg.text(),
                       "the SVG drawing holds a line that is not plain text or a number "
                       "that is not finite");
         plessard::platform::TextBuffer dxf;
-        plessard::cli::write_dxf(dxf, check);
+        plessard::cli::write_dxf(dxf, check, bytes);
         check_drawing(dxf.text(),
                       "the DXF drawing holds a line that is not plain text or a number "
                       "that is not finite");

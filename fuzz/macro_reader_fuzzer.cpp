@@ -15,8 +15,11 @@ namespace {
 
 using plessard::fuzz::property_failed;
 using plessard::fuzz::require;
+using plessard::macro::MacroBounds;
 using plessard::macro::MacroCheck;
+using plessard::macro::MacroPoint;
 using plessard::macro::MacroProblem;
+using plessard::macro::MacroSegment;
 using plessard::platform::is_printable_ascii;
 
 constexpr std::string_view file_name = "vb_output.txt";
@@ -45,9 +48,44 @@ void check_problems(const MacroCheck& check) {
             text.starts_with(std::string(file_name) + ":" + std::to_string(problem.line) + ": "),
             "a problem is not given as FILE:LINE: message");
     }
-    // Memory in proportion to the input: a line earns a bounded number of problems.
-    require(check.problems.size() <= 4 * check.lines + 4, "more problems than the lines explain");
+    // A line earns a bounded number of problems, and only so many are kept with their texts.
+    require(check.problems.size() <= plessard::macro::shown_problems,
+            "more problems kept than are shown");
+    const std::size_t found = check.syntax_problems + check.geometry_problems + check.warnings;
+    require(check.problems.size() + check.more_problems == found,
+            "the problems kept and counted do not add up to those found");
+    require(found <= 4 * check.lines + 4, "more problems than the lines explain");
+    require(check.more_problems == 0 || check.problems.size() == plessard::macro::shown_problems,
+            "problems were dropped while there was room for them");
 }
+
+// The records of every contour, as a drawing is given them.
+class RecordCount final : public plessard::macro::ContourVisitor {
+  public:
+    explicit RecordCount(std::size_t lines) : lines_(lines) {}
+
+    void start(std::size_t part, std::size_t line, const MacroPoint& /*point*/) override {
+        require(part == ++parts, "the parts are not numbered in the order written");
+        require(line > 7 && line < lines_, "a contour of an accepted file starts outside its body");
+        records += 2;  // its record 0 and its record 99
+        open = true;
+    }
+    void segment(const MacroSegment& /*segment*/) override {
+        require(open, "a segment is handed over outside a contour");
+        ++records;
+    }
+    void end(const MacroBounds& /*bounds*/) override {
+        require(open, "a contour is ended twice");
+        open = false;
+    }
+
+    std::size_t parts = 0;
+    std::size_t records = 7 + 1;  // the header and the end mark
+    bool open = false;
+
+  private:
+    std::size_t lines_;
+};
 
 // What every accepted file looks like from outside, whatever its numbers.
 void check_accepted(std::string_view bytes, const MacroCheck& check) {
@@ -65,13 +103,11 @@ void check_accepted(std::string_view bytes, const MacroCheck& check) {
             require(is_printable_ascii(byte), "an accepted file holds a control byte");
         }
     }
-    std::size_t records = 7 + 1;
-    for (const auto& contour : check.contours) {
-        require(contour.first_line > 7 && contour.first_line < check.lines,
-                "a contour of an accepted file starts outside its body");
-        records += contour.segments.size() + 2;
-    }
-    require(records == check.lines, "an accepted file holds lines that are no record");
+    RecordCount count(check.lines);
+    plessard::macro::visit_contours(bytes, count);
+    require(!count.open, "a contour of an accepted file is not ended");
+    require(count.parts == check.parts, "the contours handed over are not the parts counted");
+    require(count.records == check.lines, "an accepted file holds lines that are no record");
 }
 
 // An accepted file cut short is never accepted: without its end mark it is incomplete, and

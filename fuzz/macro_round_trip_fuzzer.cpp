@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         property_failed("the checker refused a file the writer made");
     }
     const auto parts = static_cast<std::size_t>(array->NX) * static_cast<std::size_t>(array->NY);
-    require(result.contours.size() == parts, "the checker found another number of parts");
+    require(result.parts == parts, "the checker found another number of parts");
     require(result.lines == 7 + 14 * parts + 1, "the checker counted another number of lines");
     return 0;
 }

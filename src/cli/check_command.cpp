@@ -6,6 +6,7 @@
 #include "cli/exit_status.h"
 #include "macro/macro_number.h"
 #include "platform/error.h"
+#include "platform/message_text.h"
 
 namespace plessard::cli {
 namespace {
@@ -22,7 +23,7 @@ std::string summary_text(const macro::MacroCheck& check) {
     const auto& texts = rectangle.texts;
     return check.file_name + ": accepted\n" +                                            //
            "  lines      " + std::to_string(check.lines) + "\n" +                        //
-           "  parts      " + std::to_string(check.contours.size()) + "\n" +              //
+           "  parts      " + std::to_string(check.parts) + "\n" +                        //
            "  rectangle  (" + texts[0] + ", " + texts[1] + ") to (" + texts[2] + ", " +  //
            texts[3] + ")\n" +                                                            //
            "  width      " + macro::decimal_text(width) + "\n" +                         //
@@ -34,6 +35,10 @@ std::string summary_text(const macro::MacroCheck& check) {
 void report_problems(const macro::MacroCheck& check, std::ostream& err) {
     for (const macro::MacroProblem& problem : check.problems) {
         err << macro::problem_text(check, problem) << '\n';
+    }
+    if (check.more_problems > 0) {
+        err << "... and " << platform::plural(check.more_problems, "more problem", "more problems")
+            << '\n';
     }
 }
 

@@ -13,7 +13,8 @@ namespace plessard::cli {
 [[nodiscard]] int run_check(const std::filesystem::path& file, std::ostream& out,
                             std::ostream& err);
 
-// Every problem of the check, one line each, in line order.
+// The problems the check kept, one line each, in line order, then "... and N more problems"
+// when it found more.
 void report_problems(const macro::MacroCheck& check, std::ostream& err);
 
 }  // namespace plessard::cli

@@ -7,23 +7,28 @@
 #include "cli/svg_drawing.h"
 #include "macro/macro_reader.h"
 #include "platform/error.h"
+#include "platform/message_text.h"
 
 namespace plessard::cli {
 
 int run_drawing(DrawingFormat format, const std::filesystem::path& file, const std::string& output,
                 std::ostream& err) {
+    if (const auto refusal = output_over_input(output, file)) {
+        err << *refusal << '\n';
+        return exit_usage;
+    }
     try {
-        const macro::MacroCheck check = macro::check_macro_file(file);
+        const std::string bytes = macro::read_macro_file(file);
+        const macro::MacroCheck check = macro::check_macro_text(bytes, platform::path_text(file));
         report_problems(check, err);
         if (!check.well_formed()) {
             return exit_failure;
         }
-        // Without a name given, the drawing goes to standard output.
-        auto out = open_output(output.empty() ? "-" : output);
+        auto out = open_output(output);
         if (format == DrawingFormat::svg) {
-            write_svg(out, check);
+            write_svg(out, check, bytes);
         } else {
-            write_dxf(out, check);
+            write_dxf(out, check, bytes);
         }
         out.close();
         return exit_success;

@@ -8,7 +8,8 @@ namespace plessard::cli {
 
 enum class DrawingFormat { svg, dxf };
 
-// Draws a macro file as SVG or DXF into output (UTF-8 text; empty or "-": standard output). A file
+// Draws a macro file as SVG or DXF into output (UTF-8 text; "-": standard output). An output
+// that is the macro file itself is a usage error (exit_usage), and nothing is touched. A file
 // the checker finds malformed is refused with its problems as FILE:LINE: message and exit_failure,
 // and nothing is written; geometry problems and warnings are reported on err, and the drawing
 // shows what the file holds.

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <utility>
 
-#include "cli/drawing_bounds.h"
 #include "cli/drawing_number.h"
 
 namespace plessard::cli {
@@ -54,7 +53,7 @@ class DxfPairs {
 };
 
 void write_header(DxfPairs& dxf, const macro::MacroCheck& check) {
-    const macro::MacroBounds bounds = drawing_bounds(check);
+    const macro::MacroBounds& bounds = check.extent;
     dxf.text(0, "SECTION");
     dxf.text(2, "HEADER");
     dxf.text(9, "$ACADVER");
@@ -103,6 +102,13 @@ void write_tables(DxfPairs& dxf) {
 
 void write_arc(DxfPairs& dxf, const MacroSegment& arc) {
     const double radius = macro::arc_radius(arc);
+    if (macro::is_full_circle(arc)) {
+        dxf.text(0, "CIRCLE");
+        dxf.text(8, parts_layer);
+        dxf.point(10, arc.centre);
+        dxf.number(40, radius);
+        return;
+    }
     if (radius == 0.0 || macro::arc_sweep(arc) == 0.0) {
         // An arc that turns through nothing draws nothing; DXF would read it as a full circle.
         return;
@@ -120,7 +126,26 @@ void write_arc(DxfPairs& dxf, const MacroSegment& arc) {
     dxf.number(51, macro::direction_degrees(arc.centre, to));
 }
 
-void write_entities(DxfPairs& dxf, const macro::MacroCheck& check) {
+// Every line and arc of the parts, as the file is read.
+class PartEntities final : public macro::ContourVisitor {
+  public:
+    explicit PartEntities(DxfPairs& dxf) : dxf_(dxf) {}
+
+    void start(std::size_t /*part*/, std::size_t /*line*/, const MacroPoint& /*point*/) override {}
+    void segment(const MacroSegment& segment) override {
+        if (segment.kind == SegmentKind::line) {
+            dxf_.line(parts_layer, segment.start, segment.end);
+        } else {
+            write_arc(dxf_, segment);
+        }
+    }
+    void end(const macro::MacroBounds& /*bounds*/) override {}
+
+  private:
+    DxfPairs& dxf_;
+};
+
+void write_entities(DxfPairs& dxf, const macro::MacroCheck& check, std::string_view bytes) {
     dxf.text(0, "SECTION");
     dxf.text(2, "ENTITIES");
     if (check.has_rectangle) {
@@ -131,25 +156,18 @@ void write_entities(DxfPairs& dxf, const macro::MacroCheck& check) {
             dxf.line(rectangle_layer, corners[i], corners[(i + 1) % 4]);
         }
     }
-    for (const macro::MacroContour& contour : check.contours) {
-        for (const MacroSegment& segment : contour.segments) {
-            if (segment.kind == SegmentKind::line) {
-                dxf.line(parts_layer, segment.start, segment.end);
-            } else {
-                write_arc(dxf, segment);
-            }
-        }
-    }
+    PartEntities parts(dxf);
+    macro::visit_contours(bytes, parts);
     dxf.text(0, "ENDSEC");
 }
 
 }  // namespace
 
-void write_dxf(platform::LineSink& out, const macro::MacroCheck& check) {
+void write_dxf(platform::LineSink& out, const macro::MacroCheck& check, std::string_view bytes) {
     DxfPairs dxf(out);
     write_header(dxf, check);
     write_tables(dxf);
-    write_entities(dxf, check);
+    write_entities(dxf, check, bytes);
     dxf.text(0, "EOF");
 }
 

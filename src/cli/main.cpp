@@ -2,6 +2,7 @@
 // operator without a desktop writes, checks and looks at macro files with it.
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -13,6 +14,7 @@
 #include "cli/write_command.h"
 #include "input/part_dimensions.h"
 #include "platform/command_line.h"
+#include "platform/message_text.h"
 
 #ifndef PLESSARD_VERSION
 #error "PLESSARD_VERSION must name the project version"
@@ -25,6 +27,12 @@ namespace platform = plessard::platform;
 
 constexpr const char* version_text = "plessard-macro " PLESSARD_VERSION;
 
+// Every file option and argument: an empty name is a mistake on the command line, never a file
+// (nor, as it once was for a drawing, standard output).
+const CLI::Validator file_name(
+    [](const std::string& name) { return name.empty() ? "an empty file name" : std::string(); },
+    "");
+
 CLI::App* add_command(CLI::App& app, const std::string& name, const std::string& description) {
     CLI::App* command = app.add_subcommand(name, description);
     command->set_version_flag("--version", version_text);
@@ -33,7 +41,7 @@ CLI::App* add_command(CLI::App& app, const std::string& name, const std::string&
 
 struct DrawingOptions {
     std::string file;
-    std::string output;
+    std::string output = "-";
 };
 
 CLI::App* add_drawing_command(CLI::App& app, const std::string& name,
@@ -41,11 +49,14 @@ CLI::App* add_drawing_command(CLI::App& app, const std::string& name,
     CLI::App* command = add_command(app, name, description);
     command->add_option("FILE", options.file, "The macro file to draw")
         ->type_name("FILE")
+        ->check(file_name)
         ->required();
     command
         ->add_option("-o,--output", options.output,
-                     "Where the drawing goes (default, or \"-\": standard output)")
-        ->type_name("OUT");
+                     "Where the drawing goes (\"-\": standard output)")
+        ->type_name("OUT")
+        ->check(file_name)
+        ->capture_default_str();
     return command;
 }
 
@@ -70,10 +81,12 @@ int run(const std::vector<std::string>& arguments) {
     write
         ->add_option("--input", write_options.input,
                      "The part dimensions (" + plessard::input::joined_dimension_names(" ") + ")")
+        ->check(file_name)
         ->capture_default_str();
     write
         ->add_option("--output", write_options.output,
                      "The macro file to write (\"-\": standard output)")
+        ->check(file_name)
         ->capture_default_str();
     write->add_option("--dx", write_options.dx, "Gap between parts along X, 0 to 100")
         ->capture_default_str();
@@ -87,7 +100,10 @@ int run(const std::vector<std::string>& arguments) {
     std::string check_file;
     CLI::App* check = add_command(
         app, "check", "Check a macro file: its records, their order, closed contours, arc radii");
-    check->add_option("FILE", check_file, "The macro file to check")->type_name("FILE")->required();
+    check->add_option("FILE", check_file, "The macro file to check")
+        ->type_name("FILE")
+        ->check(file_name)
+        ->required();
 
     DrawingOptions svg_options;
     CLI::App* svg = add_drawing_command(
@@ -125,9 +141,28 @@ int run(const std::vector<std::string>& arguments) {
     return exit_usage;
 }
 
+// A run that did its work but could not say so (help, a version, a summary to a full disk) has
+// failed: the caller cannot tell its output from a complete one.
+int told(int status) {
+    if (status != exit_success) {
+        return status;
+    }
+    if (std::cout.good()) {
+        errno = 0;
+        std::cout.flush();
+    }
+    if (std::cout.good()) {
+        return status;
+    }
+    // The cause of the write that failed, now or when the text was handed over.
+    const int cause = errno;
+    std::cerr << "Cannot write to standard output: " << platform::system_cause(cause) << '\n';
+    return exit_failure;
+}
+
 int guarded_run(const std::vector<std::string>& arguments) {
     try {
-        return run(arguments);
+        return told(run(arguments));
     } catch (const std::exception& error) {
         std::cerr << "plessard-macro: " << error.what() << '\n';
         return exit_failure;

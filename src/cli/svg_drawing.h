@@ -1,12 +1,16 @@
 #pragma once
 
+#include <string_view>
+
 #include "macro/macro_reader.h"
 #include "platform/line_sink.h"
 
 namespace plessard::cli {
 
 // The enclosing rectangle and every contour of a well-formed macro file as an SVG document,
-// in the file's units with Y upward, parts numbered in the order written.
-void write_svg(platform::LineSink& out, const macro::MacroCheck& check);
+// parts numbered in the order written. The outlines keep the file's numbers, Y upward, under
+// one transform into a picture 800 units across, where the numbers are set. bytes: the file
+// the check was made of, read again for the contours.
+void write_svg(platform::LineSink& out, const macro::MacroCheck& check, std::string_view bytes);
 
 }  // namespace plessard::cli

@@ -21,6 +21,11 @@ int run_write(const WriteOptions& options, std::ostream& err) {
         return exit_usage;
     }
     const auto& array = std::get<params::ArrayParameters>(checked);
+    if (const auto refusal =
+            output_over_input(options.output, platform::path_from_utf8(options.input))) {
+        err << *refusal << '\n';
+        return exit_usage;
+    }
     try {
         const input::PartDimensions part =
             input::read_part_dimensions_file(platform::path_from_utf8(options.input));

@@ -20,9 +20,9 @@ struct WriteOptions {
 };
 
 // Checks the parameters, reads the part dimensions and writes the macro through the same
-// core calls as the window, so the bytes are the window's bytes. A rejected parameter gives
-// its check's message and exit_usage; a file or arithmetic error its description and
-// exit_failure. Messages go to err.
+// core calls as the window, so the bytes are the window's bytes. A rejected parameter, or an
+// output that is the input file itself, gives its message and exit_usage; a file or arithmetic
+// error its description and exit_failure. Messages go to err.
 [[nodiscard]] int run_write(const WriteOptions& options, std::ostream& err);
 
 }  // namespace plessard::cli

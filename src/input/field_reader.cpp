@@ -4,11 +4,16 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/whole_file.h"
+
 namespace plessard::input {
 namespace {
 
 // Fields are short, and only the first six are wanted: a small piece of the file at a time.
 constexpr std::size_t read_chunk = 4096;
+
+// What peek_byte gives for a byte past the limit: as much a stop as the end of the data.
+constexpr int beyond_limit = EOF - 1;
 
 bool is_blank(int c) noexcept {
     return c == ' ' || c == '\t';
@@ -48,18 +53,15 @@ int FieldReader::peek_byte() {
             return EOF;
         }
         chunk.resize(got);
+        consumed_ += buffer_.size();
         buffer_ = std::move(chunk);
         position_ = 0;
     }
-    return static_cast<unsigned char>(buffer_[position_]);
-}
-
-int FieldReader::next_byte() {
-    const int c = peek_byte();
-    if (c != EOF) {
-        ++position_;
+    // Blanks without end (a gibibyte of them before the numbers) stop here, in a moment.
+    if (consumed_ + position_ >= platform::read_limit) {
+        return beyond_limit;
     }
-    return c;
+    return static_cast<unsigned char>(buffer_[position_]);
 }
 
 Field FieldReader::next_field(std::size_t max_length) {
@@ -90,17 +92,25 @@ Field FieldReader::next_field(std::size_t max_length) {
     if (c == EOF) {
         return {Field::Kind::end, {}};
     }
+    if (c == beyond_limit) {
+        return {Field::Kind::beyond, {}};
+    }
     if (c == ',') {
         ++position_;
         return {Field::Kind::empty, {}};
     }
     Field field{Field::Kind::text, {}};
-    while (!ends_field(peek_byte())) {
+    for (c = peek_byte(); !ends_field(c); c = peek_byte()) {
+        if (c == beyond_limit) {
+            field.kind = Field::Kind::beyond;
+            return field;
+        }
         if (field.text.size() == max_length) {
             field.kind = Field::Kind::too_long;
             return field;
         }
-        field.text.push_back(static_cast<char>(next_byte()));
+        field.text.push_back(static_cast<char>(c));
+        ++position_;
     }
     field_open_ = true;
     return field;

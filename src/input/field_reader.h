@@ -15,6 +15,7 @@ struct Field {
         text,      // a field with text; `text` holds it
         empty,     // two commas with nothing but blanks and line ends between them
         too_long,  // more characters than the caller allows; `text` holds the first of them
+        beyond,    // the field would lie past platform::read_limit bytes, which are not read
         end,       // the data ended before another field
     };
     Kind kind = Kind::end;
@@ -23,7 +24,8 @@ struct Field {
 
 // A text file read field by field. Fields are separated by commas, blanks, tabs and line ends
 // (CR LF, LF or CR) in any mix; blank lines are skipped and a UTF-8 byte-order mark at the start
-// is passed over. Only what the fields asked for is read, so a huge file costs nothing.
+// is passed over. Only what the fields asked for is read, and never more than the first
+// platform::read_limit bytes, so a huge file costs little whatever it holds.
 class FieldReader {
   public:
     // Raises open_failed, naming the path and the cause.
@@ -38,13 +40,13 @@ class FieldReader {
 
   private:
     FieldReader(std::optional<platform::SystemFile> file, std::string data, std::string name);
-    int next_byte();
     int peek_byte();
     int skip_separators();
 
     std::optional<platform::SystemFile> file_;  // none once read to its end, or from memory
     std::string buffer_;
     std::size_t position_ = 0;
+    std::size_t consumed_ = 0;  // bytes of the data before buffer_
     std::string name_;
     bool started_ = false;
     bool field_open_ = false;  // a field was read and its ending comma not yet seen

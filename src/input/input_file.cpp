@@ -6,6 +6,7 @@
 #include "platform/error.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
+#include "platform/whole_file.h"
 
 namespace plessard::input {
 namespace {
@@ -34,6 +35,10 @@ float read_one(FieldReader& file, std::size_t index) {
             refuse(file, index, "is empty");
         case Field::Kind::too_long:
             refuse(file, index, "is longer than " + std::to_string(longest_field) + " characters");
+        case Field::Kind::beyond:
+            refuse(file, index,
+                   "lies beyond the first " + std::to_string(platform::read_limit) +
+                       " bytes of the file");
         case Field::Kind::text:
             break;
     }

@@ -35,65 +35,103 @@ std::string point_text(const MacroPoint& point) {
 // them, and so does the centre: each distance from the centre may be off by up to 2 t in both
 // coordinates, 2 sqrt(2) t in length, and the two distances can disagree by twice that,
 // although the arc the writer meant has one radius.
-std::optional<std::string> arc_radius_problem(const MacroSegment& arc) {
+bool changes_radius(const MacroSegment& arc) noexcept {
     const double tolerance =
         4.0 * std::sqrt(2.0) *
         coordinate_tolerance(largest_coordinate({arc.start, arc.centre, arc.end}));
-    const double from_start = distance(arc.centre, arc.start);
-    const double to_end = distance(arc.centre, arc.end);
-    if (std::fabs(from_start - to_end) <= tolerance) {
-        return std::nullopt;
-    }
-    return "the arc changes its radius: " + rounded_text(from_start) + " from the centre " +
-           point_text(arc.centre) + " to its start " + point_text(arc.start) + ", " +
-           rounded_text(to_end) + " to its end " + point_text(arc.end);
+    return std::fabs(distance(arc.centre, arc.start) - distance(arc.centre, arc.end)) > tolerance;
+}
+
+std::string radius_message(const MacroSegment& arc) {
+    return "the arc changes its radius: " + rounded_text(distance(arc.centre, arc.start)) +
+           " from the centre " + point_text(arc.centre) + " to its start " + point_text(arc.start) +
+           ", " + rounded_text(distance(arc.centre, arc.end)) + " to its end " +
+           point_text(arc.end);
+}
+
+std::string full_circle_message(const MacroSegment& arc) {
+    return "the arc ends where it starts: it is drawn as the full circle of radius " +
+           rounded_text(arc_radius(arc)) + " about " + point_text(arc.centre);
 }
 
 // A closed contour ends on the very text it starts with, since any writer computes both from
 // the same expressions; only a writer whose arithmetic takes another route may land a single's
 // spacing away, which the tolerance allows.
-std::optional<std::string> closing_problem(const MacroContour& contour,
-                                           std::string_view part_name) {
-    if (contour.segments.empty()) {
-        return std::nullopt;
+bool fails_to_close(const ContourMeasure& contour) noexcept {
+    if (contour.segments() == 0) {
+        return false;
     }
-    const MacroPoint& end = contour.segments.back().end;
-    const double tolerance = coordinate_tolerance(largest_coordinate({contour.start, end}));
-    if (std::fabs(end.x - contour.start.x) <= tolerance &&
-        std::fabs(end.y - contour.start.y) <= tolerance) {
-        return std::nullopt;
-    }
+    const MacroPoint& start = contour.start();
+    const MacroPoint& end = contour.end();
+    const double tolerance = coordinate_tolerance(largest_coordinate({start, end}));
+    return std::fabs(end.x - start.x) > tolerance || std::fabs(end.y - start.y) > tolerance;
+}
+
+std::string closing_message(const ContourMeasure& contour, std::string_view part_name) {
     return "the contour of " + std::string(part_name) + " does not close: it ends at " +
-           point_text(end) + ", not at its start " + point_text(contour.start);
+           point_text(contour.end()) + ", not at its start " + point_text(contour.start());
+}
+
+// A single point is a box no wider than the coordinate tolerance: what the roundings of a
+// writer may leave of points it meant to be one. An outline that encloses no area runs back
+// over itself along the very texts it came by (any writer computes both ways from the same
+// expressions), so all that is left of its area is the noise of the arithmetic that sums it,
+// a few units in the last place of the squares it adds up; a part one thousandth wide and a
+// million long still encloses a thousand times more. Zero dimensions make such parts, and so
+// can others that fold a part flat; they are written as computed, hence warnings.
+Shape contour_shape(const ContourMeasure& contour) noexcept {
+    const MacroBounds& box = contour.bounds();
+    const double tolerance =
+        coordinate_tolerance(largest_coordinate({{box.left, box.bottom}, {box.right, box.top}}));
+    if (box.right - box.left <= tolerance && box.top - box.bottom <= tolerance) {
+        return Shape::single_point;
+    }
+    constexpr double arithmetic_noise = 0x1p-40;
+    if (std::fabs(contour.area()) <= contour.length() * contour.length() * arithmetic_noise) {
+        return Shape::no_area;
+    }
+    return Shape::part;
+}
+
+std::string shape_message(Shape shape, const ContourMeasure& contour, std::string_view part_name) {
+    const std::string contour_of = "the contour of " + std::string(part_name);
+    switch (shape) {
+        case Shape::single_point:
+            return contour_of + " is a single point at " + point_text(contour.start());
+        case Shape::no_area:
+            return contour_of + " encloses no area";
+        case Shape::part:
+            break;
+    }
+    return contour_of + " is a part";
 }
 
 // Odd dimensions (negative ones, radii larger than the sides) can put a part outside the
 // rectangle, or turn the rectangle inside out; the file is still what the host asked for.
-std::optional<std::string> inside_out_problem(const MacroRectangle& rectangle) {
-    if (!(rectangle.upper_right.x < rectangle.lower_left.x ||
-          rectangle.upper_right.y < rectangle.lower_left.y)) {
-        return std::nullopt;
-    }
+bool is_inside_out(const MacroRectangle& rectangle) noexcept {
+    return rectangle.upper_right.x < rectangle.lower_left.x ||
+           rectangle.upper_right.y < rectangle.lower_left.y;
+}
+
+std::string inside_out_message(const MacroRectangle& rectangle) {
     return "the enclosing rectangle is inside out: from " + point_text(rectangle.lower_left) +
            " to " + point_text(rectangle.upper_right);
 }
 
-std::optional<std::string> outside_problem(const MacroRectangle& rectangle,
-                                           const MacroContour& contour, std::size_t part_number) {
-    const MacroBounds bounds = contour_bounds(contour);
+bool leaves_rectangle(const MacroRectangle& rectangle, const MacroBounds& part) noexcept {
     const double tolerance = coordinate_tolerance(largest_coordinate({rectangle.lower_left,
                                                                       rectangle.upper_right,
-                                                                      {bounds.left, bounds.bottom},
-                                                                      {bounds.right, bounds.top}}));
-    if (!(bounds.left < rectangle.lower_left.x - tolerance ||
-          bounds.bottom < rectangle.lower_left.y - tolerance ||
-          bounds.right > rectangle.upper_right.x + tolerance ||
-          bounds.top > rectangle.upper_right.y + tolerance)) {
-        return std::nullopt;
-    }
+                                                                      {part.left, part.bottom},
+                                                                      {part.right, part.top}}));
+    return part.left < rectangle.lower_left.x - tolerance ||
+           part.bottom < rectangle.lower_left.y - tolerance ||
+           part.right > rectangle.upper_right.x + tolerance ||
+           part.top > rectangle.upper_right.y + tolerance;
+}
+
+std::string outside_message(const MacroBounds& part, std::size_t part_number) {
     return "part " + std::to_string(part_number) + " leaves the enclosing rectangle: it spans " +
-           point_text({bounds.left, bounds.bottom}) + " to " +
-           point_text({bounds.right, bounds.top});
+           point_text({part.left, part.bottom}) + " to " + point_text({part.right, part.top});
 }
 
 }  // namespace plessard::macro::detail

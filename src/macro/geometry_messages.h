@@ -1,34 +1,51 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "macro/contour_measure.h"
 #include "macro/macro_geometry.h"
 #include "macro/macro_reader.h"
 
 namespace plessard::macro::detail {
 
-// The geometry every writer of macro files keeps to, each test giving the message of its
-// problem or nothing. Coordinates are compared within what the roundings of the writer allow
-// (coordinate_tolerance), so any writer of the format passes, and a changed third decimal does
-// not.
+// The geometry every writer of macro files keeps to: each test apart from the message of its
+// problem, which is made only for a problem that is shown. Coordinates are compared within what
+// the roundings of the writer allow (coordinate_tolerance), so any writer of the format passes,
+// and a changed third decimal does not.
 
 // An arc whose start and end lie at different distances from its centre.
-[[nodiscard]] std::optional<std::string> arc_radius_problem(const MacroSegment& arc);
+[[nodiscard]] bool changes_radius(const MacroSegment& arc) noexcept;
+[[nodiscard]] std::string radius_message(const MacroSegment& arc);
 
-// A contour whose last segment does not end where its record 0 starts; part_name as in
-// "part 1 (line 8)".
-[[nodiscard]] std::optional<std::string> closing_problem(const MacroContour& contour,
-                                                         std::string_view part_name);
+// An arc that ends where it starts (is_full_circle) stands for its full circle, which is worth
+// a look, since a writer may have meant an arc that turns through nothing.
+[[nodiscard]] std::string full_circle_message(const MacroSegment& arc);
+
+// A contour whose last segment does not end where its record 0 starts. A contour of no segment
+// is left to contour_shape. part_name as in "part 1 (line 8)".
+[[nodiscard]] bool fails_to_close(const ContourMeasure& contour) noexcept;
+[[nodiscard]] std::string closing_message(const ContourMeasure& contour,
+                                          std::string_view part_name);
+
+// What a closed contour cuts out of the sheet: a part, or nothing at all.
+enum class Shape {
+    part,
+    single_point,  // every point in one place
+    no_area,       // the outline runs back over itself
+};
+[[nodiscard]] Shape contour_shape(const ContourMeasure& contour) noexcept;
+[[nodiscard]] std::string shape_message(Shape shape, const ContourMeasure& contour,
+                                        std::string_view part_name);
 
 // An enclosing rectangle whose upper right corner lies left of or below its lower left one.
-[[nodiscard]] std::optional<std::string> inside_out_problem(const MacroRectangle& rectangle);
+[[nodiscard]] bool is_inside_out(const MacroRectangle& rectangle) noexcept;
+[[nodiscard]] std::string inside_out_message(const MacroRectangle& rectangle);
 
-// A part, numbered from 1, that reaches outside the enclosing rectangle.
-[[nodiscard]] std::optional<std::string> outside_problem(const MacroRectangle& rectangle,
-                                                         const MacroContour& contour,
-                                                         std::size_t part_number);
+// A part whose box reaches outside the enclosing rectangle; parts are numbered from 1.
+[[nodiscard]] bool leaves_rectangle(const MacroRectangle& rectangle,
+                                    const MacroBounds& part) noexcept;
+[[nodiscard]] std::string outside_message(const MacroBounds& part, std::size_t part_number);
 
 }  // namespace plessard::macro::detail

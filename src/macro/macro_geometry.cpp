@@ -19,12 +19,10 @@ double direction(const MacroPoint& centre, const MacroPoint& point) noexcept {
     return angle >= two_pi ? 0.0 : angle;
 }
 
-MacroBounds point_bounds(const MacroPoint& point) noexcept {
-    return {point.x, point.y, point.x, point.y};
-}
+}  // namespace
 
 MacroBounds segment_bounds(const MacroSegment& segment) noexcept {
-    MacroBounds bounds = point_bounds(segment.start);
+    MacroBounds bounds = MacroBounds::around(segment.start);
     bounds.include(segment.end);
     if (segment.kind == SegmentKind::line) {
         return bounds;
@@ -50,8 +48,6 @@ MacroBounds segment_bounds(const MacroSegment& segment) noexcept {
     }
     return bounds;
 }
-
-}  // namespace
 
 void MacroBounds::include(const MacroPoint& point) noexcept {
     left = std::min(left, point.x);
@@ -101,7 +97,14 @@ double arc_radius(const MacroSegment& arc) noexcept {
     return (distance(arc.centre, arc.start) + distance(arc.centre, arc.end)) / 2.0;
 }
 
+bool is_full_circle(const MacroSegment& arc) noexcept {
+    return arc.kind != SegmentKind::line && arc.end == arc.start && arc.start != arc.centre;
+}
+
 double arc_sweep(const MacroSegment& arc) noexcept {
+    if (is_full_circle(arc)) {
+        return two_pi;
+    }
     const double start = direction(arc.centre, arc.start);
     const double end = direction(arc.centre, arc.end);
     double sweep = arc.kind == SegmentKind::arc_cw ? start - end : end - start;
@@ -116,12 +119,27 @@ double direction_degrees(const MacroPoint& centre, const MacroPoint& point) noex
     return degrees >= 360.0 ? 0.0 : degrees;
 }
 
-MacroBounds contour_bounds(const MacroContour& contour) noexcept {
-    MacroBounds bounds = point_bounds(contour.start);
-    for (const MacroSegment& segment : contour.segments) {
-        bounds.include(segment_bounds(segment));
+double segment_length(const MacroSegment& segment) noexcept {
+    if (segment.kind == SegmentKind::line) {
+        return distance(segment.start, segment.end);
     }
-    return bounds;
+    return arc_radius(segment) * arc_sweep(segment);
+}
+
+// A line adds the cross product of its ends. An arc adds r^2 times its signed sweep (the
+// sector) plus the cross product of its centre with the step from its start to its end: the
+// integral of x dy - y dx along the circle.
+double twice_swept_area(const MacroSegment& segment, const MacroPoint& origin) noexcept {
+    const MacroPoint start{segment.start.x - origin.x, segment.start.y - origin.y};
+    const MacroPoint end{segment.end.x - origin.x, segment.end.y - origin.y};
+    if (segment.kind == SegmentKind::line) {
+        return start.x * end.y - end.x * start.y;
+    }
+    const MacroPoint centre{segment.centre.x - origin.x, segment.centre.y - origin.y};
+    const double radius = arc_radius(segment);
+    const double sweep =
+        segment.kind == SegmentKind::arc_ccw ? arc_sweep(segment) : -arc_sweep(segment);
+    return radius * radius * sweep + centre.x * (end.y - start.y) - centre.y * (end.x - start.x);
 }
 
 }  // namespace plessard::macro

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <vector>
 
 namespace plessard::macro {
 
@@ -25,18 +24,16 @@ struct MacroSegment {
     std::size_t line = 0;
 };
 
-struct MacroContour {
-    std::size_t first_line = 0;  // the line of its "0," record
-    MacroPoint start;
-    std::vector<MacroSegment> segments;
-};
-
 struct MacroBounds {
     double left = 0.0;
     double bottom = 0.0;
     double right = 0.0;
     double top = 0.0;
 
+    // The box of one point.
+    [[nodiscard]] static MacroBounds around(const MacroPoint& point) noexcept {
+        return {point.x, point.y, point.x, point.y};
+    }
     void include(const MacroPoint& point) noexcept;
     void include(const MacroBounds& other) noexcept;
 };
@@ -54,15 +51,27 @@ struct MacroBounds {
 // which agree within the tolerance in every file the checker accepts.
 [[nodiscard]] double arc_radius(const MacroSegment& arc) noexcept;
 
-// The angle an arc turns through from its start to its end, in its own direction, in radians
-// from 0 (start and end at the same angle: nothing is drawn) up to, not including, 2 pi.
+// An arc whose end is its very start, away from its centre: the whole circle it describes.
+[[nodiscard]] bool is_full_circle(const MacroSegment& arc) noexcept;
+
+// The angle an arc turns through from its start to its end, in its own direction, in radians:
+// 2 pi for a full circle, otherwise from 0 (start and end at the same angle, as on an arc of
+// radius zero: nothing is drawn) up to, not including, 2 pi.
 [[nodiscard]] double arc_sweep(const MacroSegment& arc) noexcept;
 
 // Direction of a point seen from a centre, in degrees from 0 up to, not including, 360,
 // counter-clockwise from the X axis.
 [[nodiscard]] double direction_degrees(const MacroPoint& centre, const MacroPoint& point) noexcept;
 
-// The smallest box holding the contour, arcs included where they bulge past their end points.
-[[nodiscard]] MacroBounds contour_bounds(const MacroContour& contour) noexcept;
+// The smallest box holding the segment, an arc included where it bulges past its end points.
+[[nodiscard]] MacroBounds segment_bounds(const MacroSegment& segment) noexcept;
+
+// The length of a line, or of an arc along its circle.
+[[nodiscard]] double segment_length(const MacroSegment& segment) noexcept;
+
+// Twice the signed area the segment sweeps as seen from the origin, counter-clockwise
+// positive: summed over a closed contour, twice the area it encloses.
+[[nodiscard]] double twice_swept_area(const MacroSegment& segment,
+                                      const MacroPoint& origin) noexcept;
 
 }  // namespace plessard::macro

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 
+#include "macro/contour_measure.h"
 #include "macro/geometry_messages.h"
+#include "macro/problem_list.h"
 #include "macro/record_grammar.h"
 #include "macro/record_table.h"
 #include "platform/message_text.h"
@@ -19,10 +23,11 @@ using detail::record_name;
 using platform::plural;
 
 // The whole check, line by line: the record format first, then the order of the records, then
-// the geometry of each contour as it closes.
+// the geometry of each contour as it closes. A visitor, when there is one, is handed every
+// contour on the way.
 class Checker {
   public:
-    explicit Checker(MacroCheck& result) : result_(result) {}
+    Checker(MacroCheck& result, ContourVisitor* visitor) : result_(result), visitor_(visitor) {}
 
     void check(std::string_view bytes) {
         std::size_t position = 0;
@@ -67,21 +72,35 @@ class Checker {
         trailing,
     };
 
-    void add(ProblemKind kind, std::string message) { add_at(line_, kind, std::move(message)); }
+    // A message is a text, or a function that makes it: made only when the problem is kept.
+    template <typename Message>
+    static auto describer(Message&& message) {
+        if constexpr (std::is_invocable_v<Message>) {
+            return std::forward<Message>(message);
+        } else {
+            return [&message] { return std::string(message); };
+        }
+    }
 
-    void add_at(std::size_t line, ProblemKind kind, std::string message) {
-        result_.problems.push_back(MacroProblem{line, std::move(message), kind});
+    template <typename Message>
+    void add(ProblemKind kind, Message&& message) {
+        add_at(line_, kind, std::forward<Message>(message));
+    }
+
+    template <typename Message>
+    void add_at(std::size_t line, ProblemKind kind, Message&& message) {
+        problems_.add(line, kind, describer(std::forward<Message>(message)));
     }
 
     std::string part_name() const {
-        return "part " + std::to_string(result_.contours.size()) + " (line " +
-               std::to_string(result_.contours.back().first_line) + ")";
+        return "part " + std::to_string(result_.parts) + " (line " +
+               std::to_string(contour_first_line_) + ")";
     }
 
     void take(const ParsedLine& parsed) {
         usable_ = !parsed.fault;
         if (parsed.fault) {
-            add(ProblemKind::syntax, *parsed.fault);
+            add(ProblemKind::syntax, [&parsed] { return *parsed.fault; });
         }
         if (!parsed.record) {
             // A line that names no record. In the header it most likely stands where the
@@ -118,14 +137,28 @@ class Checker {
         if (next_header_ == header_records) {
             stage_ = Stage::contours;
             result_.has_rectangle = rectangle_records_ == 4;
+            if (result_.has_rectangle) {
+                include_in_extent(MacroBounds::around(result_.rectangle.lower_left));
+                result_.extent.include(result_.rectangle.upper_right);
+            }
+        }
+    }
+
+    void include_in_extent(const MacroBounds& bounds) {
+        if (extent_set_) {
+            result_.extent.include(bounds);
+        } else {
+            result_.extent = bounds;
+            extent_set_ = true;
         }
     }
 
     void take_header(Record record, const ParsedLine& parsed) {
         const auto expected = static_cast<Record>(next_header_);
         if (record != expected) {
-            add(ProblemKind::syntax,
-                "expected " + record_name(expected) + ", found " + record_name(record));
+            add(ProblemKind::syntax, [expected, record] {
+                return "expected " + record_name(expected) + ", found " + record_name(record);
+            });
             if (!is_header(record)) {
                 // The header ended early; read on as though it were complete.
                 stage_ = Stage::contours;
@@ -180,15 +213,17 @@ class Checker {
             case Record::line_to:
             case Record::arc_ccw:
             case Record::arc_cw:
-                add(ProblemKind::syntax,
-                    record_name(record) + " outside a contour (no record 0 opens one)");
+                add(ProblemKind::syntax, [record] {
+                    return record_name(record) + " outside a contour (no record 0 opens one)";
+                });
                 stage_ = Stage::orphan;
                 break;
             case Record::contour_end:
                 add(ProblemKind::syntax, "record 99 outside a contour (no record 0 opens one)");
                 break;
             default:
-                add(ProblemKind::syntax, "header " + record_name(record) + " after the header");
+                add(ProblemKind::syntax,
+                    [record] { return "header " + record_name(record) + " after the header"; });
                 break;
         }
     }
@@ -222,28 +257,38 @@ class Checker {
                 stage_ = Stage::contours;
                 break;
             case Record::start_point:
-                add(ProblemKind::syntax, "record 0 opens a new contour, but " + part_name() +
-                                             " has not ended with record 99");
+                add(ProblemKind::syntax, [this] {
+                    return "record 0 opens a new contour, but " + part_name() +
+                           " has not ended with record 99";
+                });
+                end_contour();
                 open_contour(parsed);
                 break;
             case Record::end_mark:
-                add(ProblemKind::syntax, "the contour of " + part_name() +
-                                             " has not ended with record 99 before the end mark");
+                add(ProblemKind::syntax, [this] {
+                    return "the contour of " + part_name() +
+                           " has not ended with record 99 before the end mark";
+                });
+                end_contour();
                 stage_ = Stage::ended;
                 break;
             default:
-                add(ProblemKind::syntax, "header " + record_name(record) + " inside a contour");
+                add(ProblemKind::syntax,
+                    [record] { return "header " + record_name(record) + " inside a contour"; });
                 break;
         }
     }
 
     void open_contour(const ParsedLine& parsed) {
-        MacroContour contour;
-        contour.first_line = line_;
-        contour.start = current_ = {parsed.values[0], parsed.values[1]};
-        result_.contours.push_back(std::move(contour));
+        ++result_.parts;
+        contour_first_line_ = line_;
+        current_ = {parsed.values[0], parsed.values[1]};
+        contour_.emplace(current_);
         contour_damaged_ = !usable_;
         stage_ = Stage::contour;
+        if (visitor_ != nullptr) {
+            visitor_->start(result_.parts, line_, current_);
+        }
     }
 
     void add_segment(Record record, const ParsedLine& parsed) {
@@ -266,33 +311,69 @@ class Checker {
         if (segment.kind != SegmentKind::line && !contour_damaged_) {
             check_arc(segment);
         }
-        result_.contours.back().segments.push_back(segment);
+        contour_->add(segment);
+        last_segment_line_ = line_;
+        if (visitor_ != nullptr) {
+            visitor_->segment(segment);
+        }
     }
 
     void check_arc(const MacroSegment& arc) {
-        if (auto problem = detail::arc_radius_problem(arc)) {
-            add(ProblemKind::geometry, *std::move(problem));
+        if (detail::changes_radius(arc)) {
+            add(ProblemKind::geometry, [&arc] { return detail::radius_message(arc); });
+        }
+        if (is_full_circle(arc)) {
+            add(ProblemKind::warning, [&arc] { return detail::full_circle_message(arc); });
         }
     }
 
+    // At its record 99: the contour's own geometry, then its place in the rectangle, which is
+    // reported only for a well-formed file and so waits for the end.
     void close_contour() {
-        if (contour_damaged_) {
+        const ContourMeasure& contour = *contour_;
+        if (!contour_damaged_) {
+            if (detail::fails_to_close(contour)) {
+                add_at(last_segment_line_, ProblemKind::geometry,
+                       [&] { return detail::closing_message(contour, part_name()); });
+            } else if (const auto shape = detail::contour_shape(contour);
+                       shape != detail::Shape::part) {
+                add_at(contour_first_line_, ProblemKind::warning,
+                       [&] { return detail::shape_message(shape, contour, part_name()); });
+            }
+        }
+        if (result_.has_rectangle &&
+            detail::leaves_rectangle(result_.rectangle, contour.bounds())) {
+            rectangle_warnings_.add(contour_first_line_, ProblemKind::warning, [&] {
+                return detail::outside_message(contour.bounds(), result_.parts);
+            });
+        }
+        end_contour();
+    }
+
+    // The end of a contour, at its record 99 or wherever it is cut off.
+    void end_contour() {
+        if (!contour_) {
             return;
         }
-        const MacroContour& contour = result_.contours.back();
-        if (auto problem = detail::closing_problem(contour, part_name())) {
-            add_at(contour.segments.back().line, ProblemKind::geometry, *std::move(problem));
+        include_in_extent(contour_->bounds());
+        if (visitor_ != nullptr) {
+            visitor_->end(contour_->bounds());
         }
+        contour_.reset();
     }
 
     void finish() {
+        end_contour();
         if (bare_line_feeds_ > 0) {
-            std::string message = "the line ends in LF alone; macro lines end in CR LF";
-            if (bare_line_feeds_ > 1) {
-                message += " (" + plural(bare_line_feeds_ - 1, "more line ends", "more lines end") +
-                           " the same way)";
-            }
-            add_at(first_bare_line_feed_, ProblemKind::syntax, std::move(message));
+            add_at(first_bare_line_feed_, ProblemKind::syntax, [this] {
+                std::string message = "the line ends in LF alone; macro lines end in CR LF";
+                if (bare_line_feeds_ > 1) {
+                    message += " (" +
+                               plural(bare_line_feeds_ - 1, "more line ends", "more lines end") +
+                               " the same way)";
+                }
+                return message;
+            });
         }
         const std::size_t last_line = std::max<std::size_t>(line_, 1);
         switch (stage_) {
@@ -303,9 +384,10 @@ class Checker {
                                     "end mark \"-1\"");
                 break;
             case Stage::contour:
-                add_at(last_line, ProblemKind::syntax,
-                       "incomplete file: it ends inside the contour of " + part_name() +
-                           ", without record 99 and the end mark \"-1\"");
+                add_at(last_line, ProblemKind::syntax, [this] {
+                    return "incomplete file: it ends inside the contour of " + part_name() +
+                           ", without record 99 and the end mark \"-1\"";
+                });
                 break;
             case Stage::contours:
                 add_at(last_line, ProblemKind::syntax,
@@ -320,31 +402,34 @@ class Checker {
             case Stage::trailing:
                 break;
         }
-        if (stage_ == Stage::ended && result_.contours.empty()) {
+        if (stage_ == Stage::ended && result_.parts == 0) {
             add_at(last_line, ProblemKind::warning, "the file holds no part");
         }
-        check_rectangle();
-        std::stable_sort(
-            result_.problems.begin(), result_.problems.end(),
-            [](const MacroProblem& a, const MacroProblem& b) { return a.line < b.line; });
-    }
-
-    void check_rectangle() {
-        if (!result_.has_rectangle || !result_.well_formed()) {
-            return;
+        if (!extent_set_) {
+            include_in_extent(MacroBounds::around(result_.rectangle.lower_left));
+            result_.extent.include(result_.rectangle.upper_right);
         }
-        if (auto problem = detail::inside_out_problem(result_.rectangle)) {
-            add_at(1, ProblemKind::warning, *std::move(problem));
-        }
-        for (std::size_t i = 0; i < result_.contours.size(); ++i) {
-            const MacroContour& contour = result_.contours[i];
-            if (auto problem = detail::outside_problem(result_.rectangle, contour, i + 1)) {
-                add_at(contour.first_line, ProblemKind::warning, *std::move(problem));
+        // A malformed file is not measured against its rectangle: only its syntax is told.
+        if (result_.has_rectangle && problems_.count(ProblemKind::syntax) == 0) {
+            if (detail::is_inside_out(result_.rectangle)) {
+                rectangle_warnings_.add(1, ProblemKind::warning, [this] {
+                    return detail::inside_out_message(result_.rectangle);
+                });
             }
+            problems_.merge(std::move(rectangle_warnings_));
         }
+        result_.syntax_problems = problems_.count(ProblemKind::syntax);
+        result_.geometry_problems = problems_.count(ProblemKind::geometry);
+        result_.warnings = problems_.count(ProblemKind::warning);
+        result_.more_problems = problems_.dropped();
+        result_.problems = std::move(problems_).take();
     }
 
     MacroCheck& result_;
+    ContourVisitor* visitor_;
+    detail::ProblemList problems_{shown_problems};
+    // Parts outside the rectangle, told only once the file proves well formed.
+    detail::ProblemList rectangle_warnings_{shown_problems};
     Stage stage_ = Stage::header;
     std::size_t line_ = 0;
     std::size_t next_header_ = 0;
@@ -352,37 +437,34 @@ class Checker {
     std::size_t bare_line_feeds_ = 0;
     std::size_t first_bare_line_feed_ = 0;
     MacroPoint current_;
+    std::optional<ContourMeasure> contour_;  // the contour being read
+    std::size_t contour_first_line_ = 0;
+    std::size_t last_segment_line_ = 0;
+    bool extent_set_ = false;
     bool contour_damaged_ = false;
     bool usable_ = true;  // the numbers of the line in hand were read
 };
 
-// Far beyond the largest macro file the writer makes (ten by ten parts of numbers of 39
-// digits stay below half a megabyte); a larger file is refused rather than read into memory.
-constexpr std::size_t largest_macro_file = 16U * 1024U * 1024U;
-
 }  // namespace
-
-bool MacroCheck::accepted() const noexcept {
-    return std::all_of(problems.begin(), problems.end(),
-                       [](const MacroProblem& problem) { return problem.is_warning(); });
-}
-
-bool MacroCheck::well_formed() const noexcept {
-    return std::none_of(problems.begin(), problems.end(), [](const MacroProblem& problem) {
-        return problem.kind == ProblemKind::syntax;
-    });
-}
 
 MacroCheck check_macro_text(std::string_view bytes, std::string_view file_name) {
     MacroCheck result;
     result.file_name = std::string(file_name);
-    Checker(result).check(bytes);
+    Checker(result, nullptr).check(bytes);
     return result;
 }
 
+std::string read_macro_file(const std::filesystem::path& path) {
+    return platform::read_whole_file(path, largest_macro_file);
+}
+
 MacroCheck check_macro_file(const std::filesystem::path& path) {
-    return check_macro_text(platform::read_whole_file(path, largest_macro_file),
-                            platform::path_text(path));
+    return check_macro_text(read_macro_file(path), platform::path_text(path));
+}
+
+void visit_contours(std::string_view bytes, ContourVisitor& visitor) {
+    MacroCheck ignored;
+    Checker(ignored, &visitor).check(bytes);
 }
 
 std::string problem_text(const MacroCheck& check, const MacroProblem& problem) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "macro/macro_geometry.h"
+#include "platform/whole_file.h"
 
 namespace plessard::macro {
 
@@ -33,29 +34,76 @@ struct MacroRectangle {
     std::array<std::string, 4> texts;  // 101, 102, 104, 105
 };
 
+// How many problems a check keeps with their messages; the rest are counted. A damaged file
+// can have a problem on every one of millions of lines, and nobody reads past the first few.
+inline constexpr std::size_t shown_problems = 100;
+
+// The largest file read: far beyond the largest macro file the writer makes (ten by ten parts
+// of numbers of 39 digits stay below half a megabyte).
+inline constexpr std::size_t largest_macro_file = platform::read_limit;
+
 struct MacroCheck {
     std::string file_name;
     std::size_t lines = 0;
+    std::size_t parts = 0;       // contours opened by a record 0
     bool has_rectangle = false;  // all four rectangle records were read
     MacroRectangle rectangle;
-    std::vector<MacroContour> contours;  // in the order written: part 1 first
-    std::vector<MacroProblem> problems;  // by line
+    // The rectangle and every part, arcs with their bulges: what a drawing has to show.
+    MacroBounds extent;
+    std::vector<MacroProblem> problems;  // the first shown_problems of them, by line
+    std::size_t more_problems = 0;       // found beyond those
+    std::size_t syntax_problems = 0;     // of every kind, shown or not
+    std::size_t geometry_problems = 0;
+    std::size_t warnings = 0;
 
     // No problem but warnings.
-    [[nodiscard]] bool accepted() const noexcept;
+    [[nodiscard]] bool accepted() const noexcept {
+        return syntax_problems == 0 && geometry_problems == 0;
+    }
     // No syntax problem: the geometry can be drawn, even if it does not close.
-    [[nodiscard]] bool well_formed() const noexcept;
+    [[nodiscard]] bool well_formed() const noexcept { return syntax_problems == 0; }
 };
 
 // Checks the bytes of a macro file against the record format and the geometry every writer
 // of such files keeps to. Any byte sequence gives a result: the bytes are either accepted or
-// rejected with problems; memory stays in proportion to the input.
+// rejected with problems. Nothing grows with the file but the time: no contour is kept, and
+// problems beyond shown_problems only add to a count.
 [[nodiscard]] MacroCheck check_macro_text(std::string_view bytes, std::string_view file_name);
 
-// The same for a file on disk. Raises open_failed or read_failed when it cannot be read.
+// The bytes of a macro file, whole. A file larger than largest_macro_file is refused with
+// read_failed; opening and reading raise as any file does.
+[[nodiscard]] std::string read_macro_file(const std::filesystem::path& path);
+
+// read_macro_file and check_macro_text in one, the path as messages name it.
 [[nodiscard]] MacroCheck check_macro_file(const std::filesystem::path& path);
 
 // "FILE:LINE: message", or "FILE:LINE: warning: message".
 [[nodiscard]] std::string problem_text(const MacroCheck& check, const MacroProblem& problem);
+
+// Takes the contours of a macro file as they are read, for a drawing: each opened by start(),
+// followed by its lines and arcs, and closed by end().
+class ContourVisitor {
+  public:
+    ContourVisitor() = default;
+    ContourVisitor(const ContourVisitor&) = delete;
+    ContourVisitor& operator=(const ContourVisitor&) = delete;
+    virtual ~ContourVisitor() = default;
+
+    // Record 0 of the part numbered `part` (from 1, in the order written), at `line`.
+    virtual void start(std::size_t part, std::size_t line, const MacroPoint& point) = 0;
+    // A line or arc record; it starts where the one before ended.
+    virtual void segment(const MacroSegment& segment) = 0;
+    // Record 99 of the part; `bounds` holds all of it.
+    virtual void end(const MacroBounds& bounds) = 0;
+
+  protected:
+    ContourVisitor(ContourVisitor&&) = default;
+    ContourVisitor& operator=(ContourVisitor&&) = default;
+};
+
+// Reads the bytes again, as check_macro_text does, and hands every contour to the visitor. Meant
+// for well-formed bytes; in others, contours without their record 99 are not closed, and lines
+// that are not records are passed over.
+void visit_contours(std::string_view bytes, ContourVisitor& visitor);
 
 }  // namespace plessard::macro

@@ -1,14 +1,121 @@
 #include "platform/message_text.h"
 
+#include <cstdint>
 #include <system_error>
 
 #include "platform/ascii.h"
 
 namespace plessard::platform {
+namespace {
+
+constexpr std::string_view hex_digits = "0123456789ABCDEF";
+
+bool is_control(std::uint32_t character) noexcept {
+    return character < 0x20 || character == 0x7F;
+}
+
+void append_escaped_byte(std::string& text, unsigned char byte) {
+    text += "\\x";
+    text += hex_digits[byte >> 4U];
+    text += hex_digits[byte & 0xFU];
+}
+
+// The length of the well-formed UTF-8 sequence at the start of the bytes, or 0: no overlong
+// form, no surrogate, nothing beyond U+10FFFF.
+std::size_t sequence_length(std::string_view bytes) noexcept {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const auto continues = [&](std::size_t i, unsigned low = 0x80, unsigned high = 0xBF) {
+        return i < bytes.size() && byte(i) >= low && byte(i) <= high;
+    };
+    const unsigned char first = byte(0);
+    if (first < 0x80) {
+        return 1;
+    }
+    if (first >= 0xC2 && first <= 0xDF) {
+        return continues(1) ? 2 : 0;
+    }
+    if (first >= 0xE0 && first <= 0xEF) {
+        const unsigned low = first == 0xE0 ? 0xA0 : 0x80;
+        const unsigned high = first == 0xED ? 0x9F : 0xBF;
+        return continues(1, low, high) && continues(2) ? 3 : 0;
+    }
+    if (first >= 0xF0 && first <= 0xF4) {
+        const unsigned low = first == 0xF0 ? 0x90 : 0x80;
+        const unsigned high = first == 0xF4 ? 0x8F : 0xBF;
+        return continues(1, low, high) && continues(2) && continues(3) ? 4 : 0;
+    }
+    return 0;
+}
+
+#ifdef _WIN32
+void append_utf8(std::string& text, std::uint32_t character) {
+    if (character < 0x80) {
+        text += static_cast<char>(character);
+    } else if (character < 0x800) {
+        text += static_cast<char>(0xC0 | (character >> 6U));
+        text += static_cast<char>(0x80 | (character & 0x3FU));
+    } else if (character < 0x10000) {
+        text += static_cast<char>(0xE0 | (character >> 12U));
+        text += static_cast<char>(0x80 | ((character >> 6U) & 0x3FU));
+        text += static_cast<char>(0x80 | (character & 0x3FU));
+    } else {
+        text += static_cast<char>(0xF0 | (character >> 18U));
+        text += static_cast<char>(0x80 | ((character >> 12U) & 0x3FU));
+        text += static_cast<char>(0x80 | ((character >> 6U) & 0x3FU));
+        text += static_cast<char>(0x80 | (character & 0x3FU));
+    }
+}
+
+// Windows keeps names in UTF-16, where only a surrogate without its partner has no UTF-8.
+std::string utf16_path_text(std::wstring_view name) {
+    std::string text;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto unit = static_cast<std::uint32_t>(name[i]);
+        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (high && i + 1 < name.size() && name[i + 1] >= 0xDC00 && name[i + 1] <= 0xDFFF) {
+            const auto next = static_cast<std::uint32_t>(name[++i]);
+            append_utf8(text, 0x10000 + ((unit - 0xD800) << 10U) + (next - 0xDC00));
+        } else if (high || low) {
+            text += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4) {
+                text += hex_digits[(unit >> static_cast<unsigned>(shift)) & 0xFU];
+            }
+        } else if (is_control(unit)) {
+            append_escaped_byte(text, static_cast<unsigned char>(unit));
+        } else {
+            append_utf8(text, unit);
+        }
+    }
+    return text;
+}
+#endif
+
+}  // namespace
+
+std::string printable_utf8(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const std::size_t length = sequence_length(bytes);
+        if (length == 0 || (length == 1 && is_control(static_cast<unsigned char>(bytes[0])))) {
+            append_escaped_byte(text, static_cast<unsigned char>(bytes[0]));
+            bytes.remove_prefix(1);
+        } else {
+            text.append(bytes.substr(0, length));
+            bytes.remove_prefix(length);
+        }
+    }
+    return text;
+}
 
 std::string path_text(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return {text.begin(), text.end()};
+#ifdef _WIN32
+    return utf16_path_text(path.native());
+#else
+    // POSIX names are bytes, taken as UTF-8 wherever they are well formed.
+    return printable_utf8(path.native());
+#endif
 }
 
 std::string system_cause(int error_number) {
@@ -31,8 +138,7 @@ std::string plural(std::size_t count, const char* one, const char* many) {
 }
 
 std::string byte_text(unsigned char byte) {
-    constexpr std::string_view hex = "0123456789ABCDEF";
-    return std::string("0x") + hex[byte >> 4U] + hex[byte & 0xFU];
+    return std::string("0x") + hex_digits[byte >> 4U] + hex_digits[byte & 0xFU];
 }
 
 }  // namespace plessard::platform

@@ -13,6 +13,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -73,6 +74,13 @@ std::string last_cause() {
     throw Error(number, std::string(what).append(name).append(": ").append(cause));
 }
 
+// Causes of a failed open in the program's own words, the same on every system.
+[[noreturn]] void refuse_open(const std::string& what, std::string_view cause) {
+    throw Error(ErrorNumber::open_failed, what + ": " + std::string(cause));
+}
+constexpr std::string_view not_regular = "it is not a regular file";
+constexpr std::string_view in_use = "it is in use by another program";
+
 }  // namespace
 
 SystemFile::SystemFile(Native native, bool owned, std::string name) noexcept
@@ -100,25 +108,36 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
     const bool for_output = access == FileAccess::write;
     const std::string what =
         "Cannot open " + path_text(path) + (for_output ? " for writing" : " for reading");
-    // Others may read and write the file meanwhile, as with any file the runtime opens.
-    const HANDLE handle = ::CreateFileW(
-        path.c_str(), for_output ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-        nullptr, for_output ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A file being read may be read and written by others meanwhile. A file being written is
+    // shared for reading only: a second writer is refused rather than interleaving its lines
+    // with ours (and is never kept waiting, which Windows cannot do anyway).
+    const HANDLE handle =
+        ::CreateFileW(path.c_str(), for_output ? GENERIC_WRITE : GENERIC_READ,
+                      for_output ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                      for_output ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         // Windows refuses a folder as "access denied"; it is said as it is said elsewhere.
         const DWORD code = ::GetLastError();
         const DWORD attributes = ::GetFileAttributesW(path.c_str());
         if (code == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
             (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            throw Error(ErrorNumber::open_failed, what + ": " + system_cause(EISDIR));
+            refuse_open(what, system_cause(EISDIR));
+        }
+        if (code == ERROR_SHARING_VIOLATION && for_output) {
+            refuse_open(what, in_use);
         }
         ::SetLastError(code);
         raise(ErrorNumber::open_failed, what);
     }
     SystemFile file(handle, true, path_text(path));
-    // Emptied only once opened, so that anything to settle before the old content goes (a
-    // lock, a check of what the path names) fits in between.
-    if (for_output && ::GetFileType(handle) == FILE_TYPE_DISK && !::SetEndOfFile(handle)) {
+    // A disk file is what is meant; a device (NUL, CON) only takes output, and a pipe is
+    // refused as it is elsewhere.
+    const DWORD type = ::GetFileType(handle);
+    if (type != FILE_TYPE_DISK && !(for_output && type == FILE_TYPE_CHAR)) {
+        refuse_open(what, not_regular);
+    }
+    // Emptied only once opened for this writer alone.
+    if (for_output && type == FILE_TYPE_DISK && !::SetEndOfFile(handle)) {
         raise(ErrorNumber::open_failed, what);
     }
     return file;
@@ -163,27 +182,80 @@ void SystemFile::close() {
 
 #else
 
+namespace {
+
+// A path the system could not open for writing without blocking (ENXIO): a FIFO or a socket
+// that nobody reads, rather than a device that is not there.
+bool names_fifo_or_socket(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 &&
+           (S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode));
+}
+
+// An exclusive lock on the whole file for as long as it is open. Only the lock's being held
+// refuses the open: where the file system keeps no locks, the file is written all the same.
+void lock_for_writing(int descriptor, const std::string& what) {
+    for (;;) {
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+            return;
+        }
+        if (errno == EWOULDBLOCK) {
+            refuse_open(what, in_use);
+        }
+        if (errno != EINTR) {
+            return;
+        }
+    }
+}
+
+}  // namespace
+
 SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access) {
     const bool for_output = access == FileAccess::write;
     const std::string what =
         "Cannot open " + path_text(path) + (for_output ? " for writing" : " for reading");
-    const int flags = for_output ? O_WRONLY | O_CREAT | O_CLOEXEC : O_RDONLY | O_CLOEXEC;
+    // Without O_NONBLOCK a FIFO with nobody at its other end would keep the open waiting
+    // forever, and the window with it. It is cleared again once the file is known to be one
+    // that is read and written as files are.
+    const int flags =
+        (for_output ? O_WRONLY | O_CREAT : O_RDONLY) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
     int descriptor = -1;
     do {
         errno = 0;
         descriptor = ::open(path.c_str(), flags, 0666);
     } while (descriptor < 0 && errno == EINTR);
     if (descriptor < 0) {
+        if (errno == ENXIO && names_fifo_or_socket(path)) {
+            refuse_open(what, not_regular);
+        }
         raise(ErrorNumber::open_failed, what);
     }
     SystemFile file(descriptor, true, path_text(path));
-    // Emptied only once opened, so that anything to settle before the old content goes (a
-    // lock, a check of what the path names) fits in between. Only a regular file has content
-    // to lose; a device or a pipe takes what comes.
     struct stat status {};
-    if (for_output && (::fstat(descriptor, &status) != 0 ||
-                       (S_ISREG(status.st_mode) && ::ftruncate(descriptor, 0) != 0))) {
+    if (::fstat(descriptor, &status) != 0) {
         raise(ErrorNumber::open_failed, what);
+    }
+    if (S_ISDIR(status.st_mode)) {
+        refuse_open(what, system_cause(EISDIR));
+    }
+    // A character device takes output as a file does: /dev/null, and /dev/full to try a full
+    // disk. Anything else that is not a regular file (a FIFO, a socket, a device to read) could
+    // keep the program waiting or feed it without end.
+    if (!S_ISREG(status.st_mode) && !(for_output && S_ISCHR(status.st_mode))) {
+        refuse_open(what, not_regular);
+    }
+    const int status_flags = ::fcntl(descriptor, F_GETFL);
+    if (status_flags < 0 || ::fcntl(descriptor, F_SETFL, status_flags & ~O_NONBLOCK) != 0) {
+        raise(ErrorNumber::open_failed, what);
+    }
+    // Emptied only once this writer holds the file alone: a second writer is refused before it
+    // has taken anything away, and never waits (the window would stop answering while it did).
+    // Only a regular file has content to lose; a device takes what comes.
+    if (for_output && S_ISREG(status.st_mode)) {
+        lock_for_writing(descriptor, what);
+        if (::ftruncate(descriptor, 0) != 0) {
+            raise(ErrorNumber::open_failed, what);
+        }
     }
     return file;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -58,6 +59,24 @@ TEST(CheckCommand, ListsEveryProblemOfARejectedFile) {
                               file.string() +
                               ":21: the contour of part 1 (line 8) has not ended with record 99 "
                               "before the end mark\n");
+}
+
+TEST(CheckCommand, ReportsTheFirstHundredProblemsAndCountsTheRest) {
+    const TempFolder folder;
+    std::string text;
+    for (int i = 0; i < 150; ++i) {
+        text += "x\r\n";
+    }
+    folder.write("x.txt", text);
+    const auto file = folder.path() / "x.txt";
+    const CheckRun result = run(file);
+    EXPECT_EQ(result.status, exit_failure);
+    // 150 unknown records and the missing end mark: 100 shown, 51 counted.
+    EXPECT_TRUE(result.err.starts_with(file.string() + ":1: unknown record \"x\"\n"));
+    EXPECT_TRUE(result.err.ends_with("\n" + file.string() +
+                                     ":100: unknown record \"x\"\n... and 51 more problems\n"))
+        << result.err.substr(result.err.size() - 200);
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 101);
 }
 
 TEST(CheckCommand, ReportsWarningsBesideTheSummary) {

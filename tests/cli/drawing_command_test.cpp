@@ -63,6 +63,18 @@ TEST_P(Drawings, DrawDespiteGeometryProblemsAndSaySo) {
     EXPECT_TRUE(std::filesystem::exists(out));
 }
 
+TEST_P(Drawings, RefuseToDrawOverTheMacroFile) {
+    const TempFolder folder;
+    const std::string text = TempFolder::read_file(data / "worked_example.txt");
+    folder.write("macro.txt", text);
+    const auto file = folder.path() / "macro.txt";
+    std::ostringstream err;
+    EXPECT_EQ(run_drawing(GetParam().format, file, file.string(), err), exit_usage);
+    EXPECT_EQ(err.str(), "--output: " + file.string() + " is " + file.string() +
+                             " itself, the file being read\n");
+    EXPECT_EQ(folder.read("macro.txt"), text);
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, Drawings,
                          ::testing::Values(FormatCase{"svg", DrawingFormat::svg, "<?xml "},
                                            FormatCase{"dxf", DrawingFormat::dxf,

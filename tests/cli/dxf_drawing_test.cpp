@@ -20,7 +20,7 @@ std::vector<std::pair<std::string, std::string>> pairs_of(const input::PartDimen
     platform::TextBuffer macro;
     macro::write_macro(macro, part, array);
     platform::TextBuffer out;
-    write_dxf(out, macro::check_macro_text(macro.text(), "m.txt"));
+    write_dxf(out, macro::check_macro_text(macro.text(), "m.txt"), macro.text());
     std::vector<std::string> lines;
     const std::string& text = out.text();
     for (std::size_t start = 0; start < text.size();) {
@@ -102,6 +102,23 @@ TEST(DxfDrawing, PutsTheRectangleOnItsOwnLayer) {
     }
     EXPECT_EQ(first_line, (std::vector<std::string>{"8=RECTANGLE", "10=-1.0", "20=-0.8", "30=0.0",
                                                     "11=11.0", "21=-0.8", "31=0.0"}));
+}
+
+TEST(DxfDrawing, DrawsAnArcBackToItsStartAsACircle) {
+    const std::string macro =
+        "101, -5.0\r\n102, -5.0\r\n103, 0\r\n104, 5.0\r\n105, 5.0\r\n106, 0\r\n111\r\n"
+        "0,0.0, 0.0\r\n3,1.0, 0.0, 0.0, 0.0\r\n99\r\n-1\r\n";
+    platform::TextBuffer out;
+    write_dxf(out, macro::check_macro_text(macro, "c.txt"), macro);
+    const std::string& text = out.text();
+    const auto entities = text.find("ENTITIES\r\n");
+    ASSERT_NE(entities, std::string::npos);
+    // After the rectangle's four lines, the circle and nothing else.
+    const auto circle = text.find("  0\r\nCIRCLE\r\n", entities);
+    ASSERT_NE(circle, std::string::npos);
+    EXPECT_EQ(text.substr(circle),
+              "  0\r\nCIRCLE\r\n  8\r\nPARTS\r\n 10\r\n1.0\r\n 20\r\n0.0\r\n 30\r\n0.0\r\n"
+              " 40\r\n1.0\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
 }
 
 TEST(DxfDrawing, LeavesOutArcsOfRadiusZero) {

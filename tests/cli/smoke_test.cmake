@@ -124,6 +124,38 @@ elseif(CASE STREQUAL "write_usage_error")
     expect("exit status of '${arguments}'" "${status}" 2)
   endforeach()
 
+elseif(CASE STREQUAL "empty_file_names")
+  # An empty name, wherever a file is named, is a mistake on the command line: never a file of
+  # no name, never standard output. Each entry: the arguments before the empty one, and the
+  # name of what was left empty.
+  foreach(entry IN ITEMS "write,--input|--input" "write,--output|--output" "check|FILE"
+      "svg|FILE" "svg,default_array.txt,-o|--output" "dxf|FILE"
+      "dxf,default_array.txt,--output|--output")
+    string(REPLACE "|" ";" entry "${entry}")
+    list(GET entry 0 arguments)
+    list(GET entry 1 what)
+    string(REPLACE "," ";" arguments "${arguments}")
+    # Quoted, the empty argument reaches the tool; in a list it would vanish.
+    execute_process(COMMAND ${EMULATOR} "${TOOL}" ${arguments} ""
+      WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    string(REPLACE "\r\n" "\n" err "${err}")
+    expect("exit status of '${arguments}' with an empty name" "${status}" 2)
+    expect("standard error of '${arguments}' with an empty name" "${err}"
+      "${what}: an empty file name\nRun with --help for more information.\n")
+    expect("standard output of '${arguments}' with an empty name" "${out}" "")
+  endforeach()
+  expect_missing("${WORK}/vb_output.txt")
+
+elseif(CASE STREQUAL "help_to_full_standard_output")
+  # Help or a version that never arrived is no success.
+  foreach(arguments IN ITEMS "--help" "write;--help" "--version" "dxf;--version")
+    execute_process(COMMAND "${TOOL}" ${arguments}
+      WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE status OUTPUT_FILE /dev/full ERROR_VARIABLE err)
+    expect("exit status of '${arguments}'" "${status}" 1)
+    expect("standard error of '${arguments}'" "${err}"
+      "Cannot write to standard output: No space left on device\n")
+  endforeach()
+
 elseif(CASE STREQUAL "help_and_version")
   run_tool(--help)
   expect("exit status" "${status}" 0)

@@ -89,6 +89,19 @@ INSTANTIATE_TEST_SUITE_P(
         RejectionCase{"first_failure_wins", "", "x", "0", "0", "Please enter a value for DX"}),
     testing::CaseName{});
 
+TEST(WriteCommand, AnOutputThatIsTheInputIsRefused) {
+    const TempFolder folder;
+    folder.write("vb_input.txt", "10, 4\r\n8, 3\r\n1, 0.5\r\n");
+    WriteOptions options = options_in(folder);
+    options.input = (folder.path() / "vb_input.txt").string();
+    options.output = options.input;
+    const WriteRun result = run(options);
+    EXPECT_EQ(result.status, exit_usage);
+    EXPECT_EQ(result.err, "--output: " + options.output + " is " + options.input +
+                              " itself, the file being read\n");
+    EXPECT_EQ(folder.read("vb_input.txt"), "10, 4\r\n8, 3\r\n1, 0.5\r\n");
+}
+
 TEST(WriteCommand, AMissingInputIsAFileError) {
     const TempFolder folder;
     WriteOptions options = options_in(folder);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/whole_file.h"
 #include "support/case_name.h"
 #include "support/temp_folder.h"
 
@@ -26,6 +27,9 @@ std::vector<std::string> fields_of(FieldReader file, std::size_t max_length = 64
                 break;
             case Field::Kind::too_long:
                 result.push_back("long:" + field.text);
+                return result;
+            case Field::Kind::beyond:
+                result.push_back("beyond:" + field.text);
                 return result;
             case Field::Kind::text:
                 result.push_back(field.text);
@@ -96,6 +100,39 @@ TEST(FieldReader, StopsAFieldAtItsLimit) {
     EXPECT_EQ(fields_of(FieldReader::from_memory("1234,6", "m"), 4),
               (std::vector<std::string>{"1234", "6"}));
 }
+
+struct LimitCase {
+    const char* name;
+    std::size_t blanks;  // before the text
+    std::string text;
+    std::vector<std::string> fields;
+};
+
+class ReadLimit : public ::testing::TestWithParam<LimitCase> {};
+
+// Nothing past the first read_limit bytes is taken, from a file or from memory: blanks without
+// end before the numbers stop the reader there.
+TEST_P(ReadLimit, StopsTheFieldsThere) {
+    const LimitCase& row = GetParam();
+    std::string data(row.blanks, ' ');
+    data += row.text;
+    EXPECT_EQ(fields_of(FieldReader::from_memory(data, "memory")), row.fields);
+    const TempFolder folder;
+    folder.write("blanks.txt", data);
+    EXPECT_EQ(fields_of(FieldReader::open(folder.path() / "blanks.txt")), row.fields);
+}
+
+constexpr std::size_t limit = platform::read_limit;
+
+INSTANTIATE_TEST_SUITE_P(
+    Data, ReadLimit,
+    ::testing::Values(
+        LimitCase{"last_byte_within", limit - 1, "7", {"7"}},
+        LimitCase{"field_across_the_limit", limit - 1, "78", {"beyond:7"}},
+        LimitCase{"field_past_the_limit", limit, "7", {"beyond:"}},
+        LimitCase{"blanks_past_the_limit", limit + 5000, "7", {"beyond:"}},
+        LimitCase{"fields_then_blanks", 0, "1,2" + std::string(limit, ' '), {"1", "2", "beyond:"}}),
+    testing::CaseName());
 
 TEST(FieldReader, ReadsFieldsAcrossChunksOfAFile) {
     const TempFolder folder;

@@ -102,7 +102,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"control_bytes_hidden", "10 4 8 3 1 \x01\x7f\xc3\xa9", ErrorNumber::bad_field,
                 "Cannot read vb_input.txt: field 6 (R2) \"????\" is not a number"},
         BadCase{"field_too_long", "10 " + std::string(65, '1'), ErrorNumber::bad_field,
-                "Cannot read vb_input.txt: field 2 (L2) is longer than 64 characters"}),
+                "Cannot read vb_input.txt: field 2 (L2) is longer than 64 characters"},
+        BadCase{"numbers_beyond_the_read_limit",
+                "10, 4\r\n" + std::string(16 * 1024 * 1024, '\n') + "8, 3\r\n1, 0.5\r\n",
+                ErrorNumber::bad_field,
+                "Cannot read vb_input.txt: field 3 (H1) lies beyond the first 16777216 bytes of "
+                "the file"}),
     testing::CaseName());
 
 TEST(ReadPartDimensions, SixtyFourDigitsAreStillAField) {

@@ -49,32 +49,77 @@ INSTANTIATE_TEST_SUITE_P(
         ArcCase{"cw_three_quarters", arc(SegmentKind::arc_cw, {9, 0}, {9, 1}, {10, 1}), 3 * pi / 2,
                 270, 0},
         ArcCase{"ccw_half", arc(SegmentKind::arc_ccw, {1, 0}, {0, 0}, {-1, 0}), pi, 0, 180},
-        // Start and end at one angle turn through nothing; a zero radius too.
-        ArcCase{"no_turn", arc(SegmentKind::arc_ccw, {1, 0}, {0, 0}, {1, 0}), 0, 0, 0},
-        ArcCase{"zero_radius", arc(SegmentKind::arc_cw, {2, 2}, {2, 2}, {2, 2}), 0, 0, 0}),
+        // Start and end at one angle but at different distances turn through nothing; so does
+        // an arc of radius zero.
+        ArcCase{"no_turn", arc(SegmentKind::arc_ccw, {1, 0}, {0, 0}, {2, 0}), 0, 0, 0},
+        ArcCase{"zero_radius", arc(SegmentKind::arc_cw, {2, 2}, {2, 2}, {2, 2}), 0, 0, 0},
+        // An arc that ends at its very start is the whole circle, either way round.
+        ArcCase{"full_circle_ccw", arc(SegmentKind::arc_ccw, {1, 0}, {0, 0}, {1, 0}), 2 * pi, 0, 0},
+        ArcCase{"full_circle_cw", arc(SegmentKind::arc_cw, {0, -1}, {0, 0}, {0, -1}), 2 * pi, 270,
+                270}),
     testing::CaseName{});
 
-TEST(MacroGeometry, BoundsTakeTheBulgeOfAnArc) {
-    // Half a circle of radius 1 above the X axis, from (1, 0) to (-1, 0): its top is y = 1.
-    MacroContour contour;
-    contour.start = {1, 0};
-    contour.segments.push_back(arc(SegmentKind::arc_ccw, {1, 0}, {0, 0}, {-1, 0}));
-    MacroSegment back;
-    back.start = {-1, 0};
-    back.end = {1, 0};
-    contour.segments.push_back(back);
-    const MacroBounds bounds = contour_bounds(contour);
-    EXPECT_DOUBLE_EQ(bounds.left, -1.0);
-    EXPECT_DOUBLE_EQ(bounds.right, 1.0);
-    EXPECT_DOUBLE_EQ(bounds.bottom, 0.0);
-    EXPECT_DOUBLE_EQ(bounds.top, 1.0);
+// What the checker measures of each segment: its box, its length and twice the area it sweeps
+// about the origin (counter-clockwise positive).
+struct MeasureCase {
+    const char* name;
+    MacroSegment segment;
+    MacroBounds bounds;
+    double length;
+    double twice_area;
+};
 
-    // Clockwise the same end points run below the axis.
-    contour.segments.front().kind = SegmentKind::arc_cw;
-    const MacroBounds below = contour_bounds(contour);
-    EXPECT_DOUBLE_EQ(below.bottom, -1.0);
-    EXPECT_DOUBLE_EQ(below.top, 0.0);
+class SegmentMeasures : public ::testing::TestWithParam<MeasureCase> {};
+
+TEST_P(SegmentMeasures, TakeTheWholeSegment) {
+    const MeasureCase& row = GetParam();
+    const MacroBounds bounds = segment_bounds(row.segment);
+    EXPECT_DOUBLE_EQ(bounds.left, row.bounds.left);
+    EXPECT_DOUBLE_EQ(bounds.bottom, row.bounds.bottom);
+    EXPECT_DOUBLE_EQ(bounds.right, row.bounds.right);
+    EXPECT_DOUBLE_EQ(bounds.top, row.bounds.top);
+    EXPECT_NEAR(segment_length(row.segment), row.length, 1e-12);
+    EXPECT_NEAR(twice_swept_area(row.segment, {0, 0}), row.twice_area, 1e-12);
 }
+
+MacroSegment line(MacroPoint start, MacroPoint end) {
+    MacroSegment segment;
+    segment.start = start;
+    segment.end = end;
+    return segment;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Segments, SegmentMeasures,
+    ::testing::Values(
+        MeasureCase{"line", line({1, 0}, {1, 2}), {1, 0, 1, 2}, 2, 2},
+        // Half a circle of radius 1 above the X axis, from (1, 0) to (-1, 0): its top is y = 1,
+        // and with the diameter back it encloses pi / 2.
+        MeasureCase{"half_circle_above",
+                    arc(SegmentKind::arc_ccw, {1, 0}, {0, 0}, {-1, 0}),
+                    {-1, 0, 1, 1},
+                    pi,
+                    pi},
+        // Clockwise the same end points run below the axis, and the area turns negative.
+        MeasureCase{"half_circle_below",
+                    arc(SegmentKind::arc_cw, {1, 0}, {0, 0}, {-1, 0}),
+                    {-1, -1, 1, 0},
+                    pi,
+                    -pi},
+        // A quarter of the circle about (1, 1): the sector plus the triangle to the origin.
+        MeasureCase{"quarter_off_the_origin",
+                    arc(SegmentKind::arc_ccw, {2, 1}, {1, 1}, {1, 2}),
+                    {1, 1, 2, 2},
+                    pi / 2,
+                    pi / 2 + 1 * (2 - 1) - 1 * (1 - 2)},
+        MeasureCase{"full_circle",
+                    arc(SegmentKind::arc_cw, {3, 0}, {2, 0}, {3, 0}),
+                    {1, -1, 3, 1},
+                    2 * pi,
+                    -2 * pi},
+        MeasureCase{
+            "point_arc", arc(SegmentKind::arc_ccw, {2, 2}, {2, 2}, {2, 2}), {2, 2, 2, 2}, 0, 0}),
+    testing::CaseName{});
 
 struct ToleranceCase {
     const char* name;

@@ -42,6 +42,29 @@ std::string joined(const std::vector<std::string>& lines, const char* line_end =
     return text;
 }
 
+// The contours of the bytes as a drawing is handed them: "part N at line L" for each start,
+// then a letter per segment (L line, A counter-clockwise arc, C clockwise arc), then "end".
+class ContourLog final : public ContourVisitor {
+  public:
+    void start(std::size_t part, std::size_t line, const MacroPoint& point) override {
+        log.push_back("part " + std::to_string(part) + " at line " + std::to_string(line));
+        starts.push_back(point);
+        kinds.emplace_back();
+    }
+    void segment(const MacroSegment& segment) override {
+        segments.push_back(segment);
+        kinds.back() += segment.kind == SegmentKind::line      ? 'L'
+                        : segment.kind == SegmentKind::arc_ccw ? 'A'
+                                                               : 'C';
+    }
+    void end(const MacroBounds& /*bounds*/) override { log.emplace_back("end"); }
+
+    std::vector<std::string> log;
+    std::vector<MacroPoint> starts;
+    std::vector<std::string> kinds;  // per contour
+    std::vector<MacroSegment> segments;
+};
+
 std::vector<std::string> errors_of(const MacroCheck& check) {
     std::vector<std::string> errors;
     for (const auto& problem : check.problems) {
@@ -70,7 +93,7 @@ TEST_P(WrittenFiles, AreAccepted) {
     EXPECT_TRUE(check.accepted());
     const auto parts = static_cast<std::size_t>(row.array.NX * row.array.NY);
     EXPECT_EQ(check.lines, 8 + 14 * parts);
-    EXPECT_EQ(check.contours.size(), parts);
+    EXPECT_EQ(check.parts, parts);
     EXPECT_EQ(check.problems.size(), row.warnings);
 }
 
@@ -81,8 +104,11 @@ INSTANTIATE_TEST_SUITE_P(
         WrittenCase{"default_array", example, {1.0F, 0.8F, 4, 3}, 0},
         WrittenCase{"ten_by_ten", example, {100.0F, 100.0F, 10, 10}, 0},
         WrittenCase{"edge_to_edge", example, {0.0F, 0.0F, 3, 2}, 0},
-        // Every point of a part on its origin: arcs of radius zero.
-        WrittenCase{"all_zero", {}, {1.0F, 0.8F, 2, 2}, 0},
+        // Every point of a part on its origin, arcs of radius zero: each part is a single point,
+        // which is worth a warning, not a rejection.
+        WrittenCase{"all_zero", {}, {1.0F, 0.8F, 2, 2}, 4},
+        // No heights and no radii: each part is the bottom edge drawn there and back.
+        WrittenCase{"flat", {10.0F, 4.0F, 0.0F, 0.0F, 0.0F, 0.0F}, {1.0F, 0.8F, 3, 1}, 3},
         // Radii larger than the sides allow fold the contour back on itself; the arcs of
         // the folded corners bulge out of the rectangle.
         WrittenCase{"folded_radii", {10.0F, 4.0F, 8.0F, 3.0F, 6.0F, 5.0F}, {1.0F, 0.8F, 2, 1}, 2},
@@ -321,28 +347,21 @@ TEST(MacroReader, AThousandthOffIsToleratedOnlyWhereSinglesAreCoarser) {
 TEST(MacroReader, KeepsTheRectangleOfTheDefaultArray) {
     const MacroCheck check = check_macro_text(written(example, {1.0F, 0.8F, 4, 3}), "a.txt");
     EXPECT_EQ(check.lines, 176U);
-    EXPECT_EQ(check.contours.size(), 12U);
+    EXPECT_EQ(check.parts, 12U);
     EXPECT_TRUE(check.has_rectangle);
     EXPECT_EQ(check.rectangle.texts, (std::array<std::string, 4>{"-1.0", "-0.8", "44.0", "26.4"}));
     EXPECT_EQ(check.rectangle.lower_left, (MacroPoint{-1.0, -0.8}));
     EXPECT_EQ(check.rectangle.upper_right, (MacroPoint{44.0, 26.4}));
 }
 
-TEST(MacroReader, ReadsTheContourOfTheWorkedExample) {
-    const MacroCheck check = check_macro_text(written(example, {1.0F, 0.8F, 1, 1}), "one.txt");
-    ASSERT_EQ(check.contours.size(), 1U);
-    const MacroContour& contour = check.contours.front();
-    EXPECT_EQ(contour.first_line, 8U);
-    EXPECT_EQ(contour.start, (MacroPoint{1.0, 0.0}));
-    ASSERT_EQ(contour.segments.size(), 12U);
-    std::string kinds;
-    for (const MacroSegment& segment : contour.segments) {
-        kinds += segment.kind == SegmentKind::line      ? 'L'
-                 : segment.kind == SegmentKind::arc_ccw ? 'A'
-                                                        : 'C';
-    }
-    EXPECT_EQ(kinds, "LALALCLALALA");
-    const MacroSegment& inner = contour.segments[5];
+TEST(MacroReader, HandsOverTheContourOfTheWorkedExample) {
+    ContourLog contours;
+    visit_contours(written(example, {1.0F, 0.8F, 1, 1}), contours);
+    EXPECT_EQ(contours.log, (std::vector<std::string>{"part 1 at line 8", "end"}));
+    EXPECT_EQ(contours.starts, std::vector<MacroPoint>{(MacroPoint{1.0, 0.0})});
+    EXPECT_EQ(contours.kinds, std::vector<std::string>{"LALALCLALALA"});
+    ASSERT_EQ(contours.segments.size(), 12U);
+    const MacroSegment& inner = contours.segments[5];
     EXPECT_EQ(inner.line, 14U);
     EXPECT_EQ(inner.start, (MacroPoint{4.5, 3.0}));
     EXPECT_EQ(inner.centre, (MacroPoint{4.5, 3.5}));
@@ -390,7 +409,7 @@ TEST(MacroReader, ReadsAFileFromDisk) {
     const MacroCheck check = check_macro_file(folder.path() / "vb_output.txt");
     EXPECT_TRUE(check.accepted());
     EXPECT_EQ(check.file_name, (folder.path() / "vb_output.txt").string());
-    EXPECT_EQ(check.contours.size(), 4U);
+    EXPECT_EQ(check.parts, 4U);
 
     try {
         (void)check_macro_file(folder.path() / "missing.txt");
@@ -439,6 +458,184 @@ TEST(MacroReader, ReadsAFileUpTo16MiBAndRefusesALargerOne) {
         }
     }
 }
+
+// ---- What the drawing has to show ----
+
+struct ExtentCase {
+    const char* name;
+    PartDimensions part;
+    MacroBounds extent;
+};
+
+class Extent : public ::testing::TestWithParam<ExtentCase> {};
+
+TEST_P(Extent, HoldsTheRectangleAndEveryPart) {
+    const MacroCheck check =
+        check_macro_text(written(GetParam().part, {1.0F, 0.8F, 4, 3}), "a.txt");
+    EXPECT_DOUBLE_EQ(check.extent.left, GetParam().extent.left);
+    EXPECT_DOUBLE_EQ(check.extent.bottom, GetParam().extent.bottom);
+    EXPECT_DOUBLE_EQ(check.extent.right, GetParam().extent.right);
+    EXPECT_DOUBLE_EQ(check.extent.top, GetParam().extent.top);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arrays, Extent,
+    ::testing::Values(
+        // The rectangle holds every part.
+        ExtentCase{"default_array", example, {-1.0, -0.8, 44.0, 26.4}},
+        // Negative radii bulge the corners of the parts out of it, by R1 below and to the
+        // left of the first part, and above and to the right of the last.
+        ExtentCase{
+            "parts_outside", {10.0F, 4.0F, 8.0F, 3.0F, -1.0F, -0.5F}, {-1.0, -1.0, 44.0, 26.6}}),
+    testing::CaseName{});
+
+// ---- Parts a drawing could lose ----
+
+// A file of one part with the given records between its record 0 and its record 99, in a
+// rectangle from (-10, -10) to (10, 10); the record 0 is line 8.
+std::string one_part(const std::vector<std::string>& contour) {
+    std::vector<std::string> lines{"101, -10.0", "102, -10.0", "103, 0", "104, 10.0",
+                                   "105, 10.0",  "106, 0",     "111"};
+    lines.insert(lines.end(), contour.begin(), contour.end());
+    lines.emplace_back("99");
+    lines.emplace_back("-1");
+    return joined(lines);
+}
+
+struct ShapeCase {
+    const char* name;
+    std::vector<std::string> contour;  // from its record 0, without its record 99
+    std::vector<std::string> problems;
+};
+
+class Shapes : public ::testing::TestWithParam<ShapeCase> {};
+
+TEST_P(Shapes, AreWarnedAboutAndStillAccepted) {
+    const MacroCheck check = check_macro_text(one_part(GetParam().contour), "p.txt");
+    std::vector<std::string> problems;
+    for (const MacroProblem& problem : check.problems) {
+        problems.push_back(problem_text(check, problem));
+    }
+    EXPECT_EQ(problems, GetParam().problems);
+    EXPECT_TRUE(check.accepted());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Contours, Shapes,
+    ::testing::Values(
+        // An arc back to its start is the whole circle; the part is that disc.
+        ShapeCase{"full_circle",
+                  {"0,0.0, 0.0", "3,1.0, 0.0, 0.0, 0.0"},
+                  {"p.txt:9: warning: the arc ends where it starts: it is drawn as the full "
+                   "circle of radius 1.0 about (1.0, 0.0)"}},
+        ShapeCase{"full_circle_clockwise_in_a_contour",
+                  {"0,0.0, -2.0", "1,0.0, 0.0", "2,0.0, 1.0, 0.0, 0.0", "1,0.0, -2.0"},
+                  {"p.txt:10: warning: the arc ends where it starts: it is drawn as the full "
+                   "circle of radius 1.0 about (0.0, 1.0)"}},
+        ShapeCase{"lone_start_point",
+                  {"0,1.0, 2.0"},
+                  {"p.txt:8: warning: the contour of part 1 (line 8) is a single point at "
+                   "(1.0, 2.0)"}},
+        // An arc of radius zero is a point, not a circle.
+        ShapeCase{"arcs_of_radius_zero",
+                  {"0,1.0, 2.0", "3,1.0, 2.0, 1.0, 2.0", "1,1.0, 2.0", "2,1.0, 2.0, 1.0, 2.0"},
+                  {"p.txt:8: warning: the contour of part 1 (line 8) is a single point at "
+                   "(1.0, 2.0)"}},
+        ShapeCase{"there_and_back",
+                  {"0,0.0, 0.0", "1,5.0, 5.0", "1,0.0, 0.0"},
+                  {"p.txt:8: warning: the contour of part 1 (line 8) encloses no area"}},
+        // An L of no width, as zero L2, H2 and radii write it.
+        ShapeCase{"flat_l",
+                  {"0,0.0, 0.0", "1,4.0, 0.0", "1,0.0, 0.0", "1,0.0, 3.0", "1,0.0, 0.0"},
+                  {"p.txt:8: warning: the contour of part 1 (line 8) encloses no area"}},
+        ShapeCase{"arc_there_and_back",
+                  {"0,0.0, 0.0", "3,1.0, 0.0, 2.0, 0.0", "2,1.0, 0.0, 0.0, 0.0"},
+                  {"p.txt:8: warning: the contour of part 1 (line 8) encloses no area"}},
+        // A strip two thousandths wide is a part; at one thousandth it would be within what
+        // the roundings of a writer allow a line that runs back over itself.
+        ShapeCase{"thin_strip",
+                  {"0,0.0, 0.0", "1,9.0, 0.0", "1,9.0, 0.002", "1,0.0, 0.002", "1,0.0, 0.0"},
+                  {}},
+        // Clockwise is a part as well, only turned the other way.
+        ShapeCase{"clockwise_square",
+                  {"0,0.0, 0.0", "1,0.0, 1.0", "1,1.0, 1.0", "1,1.0, 0.0", "1,0.0, 0.0"},
+                  {}}),
+    testing::CaseName{});
+
+TEST(MacroReader, HandsOverAContourCutShortAsEnded) {
+    auto lines = lines_of(written(example, {1.0F, 0.8F, 1, 2}));
+    lines.erase(lines.begin() + 20);  // the first contour's record 99
+    ContourLog contours;
+    visit_contours(joined(lines), contours);
+    EXPECT_EQ(contours.log,
+              (std::vector<std::string>{"part 1 at line 8", "end", "part 2 at line 21", "end"}));
+}
+
+// ---- Only so many problems are kept ----
+
+struct ManyCase {
+    const char* name;
+    std::string bytes;
+    std::size_t syntax;              // found in all
+    std::vector<std::string> first;  // the first kept ones
+    std::string last;                // the last kept one
+};
+
+class ManyProblems : public ::testing::TestWithParam<ManyCase> {};
+
+TEST_P(ManyProblems, KeepTheFirstHundredAndCountTheRest) {
+    const ManyCase& row = GetParam();
+    const MacroCheck check = check_macro_text(row.bytes, "m.txt");
+    EXPECT_EQ(check.syntax_problems, row.syntax);
+    EXPECT_EQ(check.geometry_problems + check.warnings, 0U);
+    const std::size_t kept = std::min<std::size_t>(row.syntax, 100);
+    ASSERT_EQ(check.problems.size(), kept);
+    EXPECT_EQ(check.more_problems, row.syntax - kept);
+    for (std::size_t i = 0; i < row.first.size(); ++i) {
+        EXPECT_EQ(problem_text(check, check.problems[i]), row.first[i]);
+    }
+    EXPECT_EQ(problem_text(check, check.problems.back()), row.last);
+}
+
+std::string repeated(std::string_view line, std::size_t times) {
+    std::string bytes;
+    for (std::size_t i = 0; i < times; ++i) {
+        bytes += line;
+    }
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ManyProblems,
+    ::testing::Values(
+        // The note about bare line feeds is made at the end but belongs to line 1, so it
+        // takes the place of the last blank line kept.
+        ManyCase{"line_feeds",
+                 repeated("\n", 250),
+                 252,
+                 {"m.txt:1: blank line",
+                  "m.txt:1: the line ends in LF alone; macro lines end in CR LF (249 more lines "
+                  "end the same way)",
+                  "m.txt:2: blank line"},
+                 "m.txt:99: blank line"},
+        ManyCase{"unknown_records",
+                 repeated("x\r\n", 150),
+                 151,
+                 {"m.txt:1: unknown record \"x\""},
+                 "m.txt:100: unknown record \"x\""},
+        ManyCase{"contour_ends",
+                 repeated("99\r\n", 1000),
+                 1002,
+                 {"m.txt:1: expected record 101, found record 99",
+                  "m.txt:1: record 99 outside a contour (no record 0 opens one)",
+                  "m.txt:2: record 99 outside a contour (no record 0 opens one)"},
+                 "m.txt:99: record 99 outside a contour (no record 0 opens one)"},
+        ManyCase{"exactly_a_hundred",
+                 repeated("x\r\n", 99),
+                 100,
+                 {"m.txt:1: unknown record \"x\""},
+                 "m.txt:99: incomplete file: it ends without the end mark \"-1\""}),
+    testing::CaseName{});
 
 // ---- Any bytes at all ----
 

@@ -1,0 +1,64 @@
+#include "platform/message_text.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "support/case_name.h"
+
+namespace plessard::platform {
+namespace {
+
+struct EscapeCase {
+    const char* name;
+    std::string_view bytes;
+    std::string_view text;
+};
+
+class Escapes : public ::testing::TestWithParam<EscapeCase> {};
+
+// Whatever the bytes of a name, the text shows every one of them: a box or a terminal never
+// turns them into "?" or a replacement character, nor into a line break.
+TEST_P(Escapes, ShowEveryByteOfAName) {
+    EXPECT_EQ(printable_utf8(GetParam().bytes), GetParam().text);
+#ifndef _WIN32
+    // A POSIX file name is its bytes.
+    EXPECT_EQ(path_text(std::filesystem::path(std::string(GetParam().bytes))), GetParam().text);
+#endif
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, Escapes,
+    ::testing::Values(EscapeCase{"ascii", "/tmp/vb_output.txt", "/tmp/vb_output.txt"},
+                      EscapeCase{"utf8_letters",
+                                 "Gr\xC3\xB6\xC3\x9F"
+                                 "e\xE9\x83\xA8\xE5\x93\x81 \xE2\x82\xAC",
+                                 "Gr\xC3\xB6\xC3\x9F"
+                                 "e\xE9\x83\xA8\xE5\x93\x81 \xE2\x82\xAC"},
+                      EscapeCase{"four_bytes", "\xF0\x9F\x93\x90", "\xF0\x9F\x93\x90"},
+                      // A folder named in Latin-1: "café".
+                      EscapeCase{"latin1", "/home/caf\xE9/vb_input.txt",
+                                 "/home/caf\\xE9/vb_input.txt"},
+                      EscapeCase{"cut_sequence", "a\xE2\x82", "a\\xE2\\x82"},
+                      EscapeCase{"overlong_slash", "\xC0\xAF", "\\xC0\\xAF"},
+                      EscapeCase{"encoded_surrogate", "\xED\xA0\x80", "\\xED\\xA0\\x80"},
+                      EscapeCase{"beyond_unicode", "\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},
+                      EscapeCase{"line_break", "two\nlines", "two\\x0Alines"},
+                      EscapeCase{"delete", "\x7F", "\\x7F"}),
+    testing::CaseName{});
+
+#ifdef _WIN32
+TEST(PathText, ShowsALoneSurrogateOfAWindowsName) {
+    EXPECT_EQ(path_text(std::filesystem::path(std::wstring{L'a', wchar_t(0xD800), L'b'})),
+              "a\\uD800b");
+    EXPECT_EQ(path_text(std::filesystem::path(std::wstring{wchar_t(0xD83D), wchar_t(0xDCD0)})),
+              "\xF0\x9F\x93\x90");
+    EXPECT_EQ(path_text(std::filesystem::path(L"C:\\Werk\\vb_input.txt")),
+              "C:\\Werk\\vb_input.txt");
+}
+#endif
+
+}  // namespace
+}  // namespace plessard::platform

@@ -22,23 +22,8 @@ screenshot=${4:-}
 step_seconds=${E2E_STEP_SECONDS:-30}
 wine=$WINE
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do
-    kill "$pid" 2>/dev/null || true
-  done
-  for pid in "${pids[@]}"; do
-    wait "$pid" 2>/dev/null || true
-  done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
+# shellcheck source=../support/e2e.sh
+. "$(dirname "$0")/../support/e2e.sh"
 
 probe() {
   "$wine" "$probe" "$@" 2>/dev/null

@@ -14,7 +14,7 @@ namespace {
 
 using testing::TempFolder;
 
-const std::filesystem::path data = PLESSARD_CLI_DATA;
+const std::filesystem::path data = PLESSARD_TEST_DATA;
 
 struct FormatCase {
     const char* name;

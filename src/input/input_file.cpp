@@ -15,7 +15,6 @@ using platform::Error;
 using platform::ErrorNumber;
 
 constexpr std::size_t longest_field = 64;
-constexpr std::size_t shown_field = 40;
 
 [[noreturn]] void refuse(const FieldReader& file, std::size_t index, const std::string& what) {
     throw Error(ErrorNumber::bad_field, "Cannot read " + file.name() + ": field " +
@@ -45,12 +44,10 @@ float read_one(FieldReader& file, std::size_t index) {
     const auto value = platform::single_value(field.text);
     switch (value.status) {
         case platform::SingleStatus::not_a_number:
-            refuse(file, index,
-                   platform::quoted_excerpt(field.text, shown_field) + " is not a number");
+            refuse(file, index, platform::quoted_excerpt(field.text) + " is not a number");
         case platform::SingleStatus::out_of_range:
             refuse(file, index,
-                   platform::quoted_excerpt(field.text, shown_field) +
-                       " is beyond the single-precision range");
+                   platform::quoted_excerpt(field.text) + " is beyond the single-precision range");
         case platform::SingleStatus::ok:
             break;
     }

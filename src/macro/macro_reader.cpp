@@ -19,7 +19,6 @@ namespace plessard::macro {
 namespace {
 
 using detail::ParsedLine;
-using detail::record_name;
 using platform::plural;
 
 // The whole check, line by line: the record format first, then the order of the records, then
@@ -98,7 +97,6 @@ class Checker {
     }
 
     void take(const ParsedLine& parsed) {
-        usable_ = !parsed.fault;
         if (parsed.fault) {
             add(ProblemKind::syntax, [&parsed] { return *parsed.fault; });
         }
@@ -169,7 +167,7 @@ class Checker {
                 return;
             }
         }
-        if (usable_) {
+        if (!parsed.fault) {
             store_rectangle(record, parsed);
         }
         advance_header(static_cast<std::size_t>(record));
@@ -282,23 +280,23 @@ class Checker {
     void open_contour(const ParsedLine& parsed) {
         ++result_.parts;
         contour_first_line_ = line_;
-        current_ = {parsed.values[0], parsed.values[1]};
-        contour_.emplace(current_);
-        contour_damaged_ = !usable_;
+        const MacroPoint start{parsed.values[0], parsed.values[1]};
+        contour_.emplace(start);
+        contour_damaged_ = parsed.fault.has_value();
         stage_ = Stage::contour;
         if (visitor_ != nullptr) {
-            visitor_->start(result_.parts, line_, current_);
+            visitor_->start(result_.parts, line_, start);
         }
     }
 
     void add_segment(Record record, const ParsedLine& parsed) {
-        if (!usable_) {
+        if (parsed.fault) {
             contour_damaged_ = true;
             return;
         }
         MacroSegment segment;
         segment.line = line_;
-        segment.start = current_;
+        segment.start = contour_->end();
         if (record == Record::line_to) {
             segment.kind = SegmentKind::line;
             segment.end = {parsed.values[0], parsed.values[1]};
@@ -307,7 +305,6 @@ class Checker {
             segment.centre = {parsed.values[0], parsed.values[1]};
             segment.end = {parsed.values[2], parsed.values[3]};
         }
-        current_ = segment.end;
         if (segment.kind != SegmentKind::line && !contour_damaged_) {
             check_arc(segment);
         }
@@ -436,13 +433,11 @@ class Checker {
     std::size_t rectangle_records_ = 0;
     std::size_t bare_line_feeds_ = 0;
     std::size_t first_bare_line_feed_ = 0;
-    MacroPoint current_;
     std::optional<ContourMeasure> contour_;  // the contour being read
     std::size_t contour_first_line_ = 0;
     std::size_t last_segment_line_ = 0;
     bool extent_set_ = false;
     bool contour_damaged_ = false;
-    bool usable_ = true;  // the numbers of the line in hand were read
 };
 
 }  // namespace

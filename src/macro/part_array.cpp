@@ -33,8 +33,7 @@ struct Place {
 };
 
 std::string describe(const Place& place) {
-    return "record " + std::string(form_of(place.record).name) + " (line " +
-           std::to_string(place.line) + ")";
+    return record_name(place.record) + " (line " + std::to_string(place.line) + ")";
 }
 
 // Rounds once to single; a result beyond the single range stops the file here.

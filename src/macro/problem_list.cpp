@@ -12,7 +12,6 @@ void ProblemList::insert(MacroProblem problem) {
     problems_.insert(place, std::move(problem));
     if (problems_.size() > kept_) {
         problems_.pop_back();
-        ++dropped_;
     }
 }
 
@@ -20,12 +19,9 @@ void ProblemList::merge(ProblemList&& other) {
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         counts_[i] += other.counts_[i];
     }
-    dropped_ += other.dropped_;
     for (MacroProblem& problem : other.problems_) {
         if (keeps(problem.line)) {
             insert(std::move(problem));
-        } else {
-            ++dropped_;
         }
     }
     other.problems_.clear();

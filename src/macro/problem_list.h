@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,7 +24,6 @@ class ProblemList {
     void add(std::size_t line, ProblemKind kind, Describe&& describe) {
         ++counts_[static_cast<std::size_t>(kind)];
         if (!keeps(line)) {
-            ++dropped_;
             return;
         }
         insert(MacroProblem{line, std::forward<Describe>(describe)(), kind});
@@ -36,7 +36,10 @@ class ProblemList {
     [[nodiscard]] std::size_t count(ProblemKind kind) const noexcept {
         return counts_[static_cast<std::size_t>(kind)];
     }
-    [[nodiscard]] std::size_t dropped() const noexcept { return dropped_; }
+    // How many were found but not kept.
+    [[nodiscard]] std::size_t dropped() const noexcept {
+        return std::accumulate(counts_.begin(), counts_.end(), std::size_t{0}) - problems_.size();
+    }
     [[nodiscard]] std::vector<MacroProblem> take() && { return std::move(problems_); }
 
   private:
@@ -49,7 +52,6 @@ class ProblemList {
 
     std::size_t kept_;
     std::vector<MacroProblem> problems_;
-    std::size_t dropped_ = 0;
     std::array<std::size_t, 3> counts_{};
 };
 

@@ -14,11 +14,7 @@ namespace {
 
 // A piece of the file as the operator should see it in a message: short, quoted, and with no
 // control bytes that could garble a terminal.
-constexpr std::size_t shown_length = 40;
-
-std::string quoted(std::string_view text) {
-    return platform::quoted_excerpt(text, shown_length);
-}
+using platform::quoted_excerpt;
 
 ParsedLine fail(std::optional<Record> record, std::string message) {
     ParsedLine parsed;
@@ -56,11 +52,11 @@ std::optional<std::string> parse_operands(const RecordForm& form, std::string_vi
             }
             piece.remove_prefix(1);
         } else if (piece.starts_with(' ')) {
-            return "the first number must follow " + quoted(form.code_text) + " directly";
+            return "the first number must follow " + quoted_excerpt(form.code_text) + " directly";
         }
         if (count < form.operands) {
             if (auto fault = macro_number_fault(piece)) {
-                return "bad number " + quoted(piece) + ": " + *fault;
+                return "bad number " + quoted_excerpt(piece) + ": " + *fault;
             }
             parsed.texts[count] = piece;
             parsed.values[count] = platform::text_value(piece);
@@ -81,10 +77,6 @@ std::optional<std::string> parse_operands(const RecordForm& form, std::string_vi
 
 }  // namespace
 
-std::string record_name(Record record) {
-    return "record " + std::string(form_of(record).name);
-}
-
 ParsedLine parse_line(std::string_view content) {
     if (content.empty()) {
         ParsedLine parsed = fail(std::nullopt, "blank line");
@@ -98,17 +90,18 @@ ParsedLine parse_line(std::string_view content) {
     const auto known = std::find_if(record_table.begin(), record_table.end(),
                                     [&](const RecordForm& form) { return form.name == code; });
     if (known == record_table.end()) {
-        return fail(std::nullopt, "unknown record " + quoted(code));
+        return fail(std::nullopt, "unknown record " + quoted_excerpt(code));
     }
     const RecordForm& form = *known;
     if (form.operands == 0) {
         if (content != form.code_text) {
             return fail(form.record, record_name(form.record) + " must read exactly " +
-                                         quoted(form.code_text) + ", not " + quoted(content));
+                                         quoted_excerpt(form.code_text) + ", not " +
+                                         quoted_excerpt(content));
         }
     } else if (!content.starts_with(form.code_text)) {
-        return fail(form.record,
-                    record_name(form.record) + " must begin with " + quoted(form.code_text));
+        return fail(form.record, record_name(form.record) + " must begin with " +
+                                     quoted_excerpt(form.code_text));
     }
     ParsedLine parsed;
     parsed.record = form.record;

@@ -25,7 +25,4 @@ struct ParsedLine {
 // writes it, separated by ", ".
 [[nodiscard]] ParsedLine parse_line(std::string_view content);
 
-// "record 101", "record -1": a record as messages name it.
-[[nodiscard]] std::string record_name(Record record);
-
 }  // namespace plessard::macro::detail

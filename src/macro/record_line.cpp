@@ -8,7 +8,7 @@ namespace plessard::macro {
 RecordLine::RecordLine(Record record, std::span<const float> operands) {
     const RecordForm& form = form_of(record);
     if (operands.size() != form.operands) {
-        throw std::invalid_argument("record " + std::string(form.name) + " takes " +
+        throw std::invalid_argument(record_name(record) + " takes " +
                                     std::to_string(form.operands) + " numbers, not " +
                                     std::to_string(operands.size()));
     }

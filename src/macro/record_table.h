@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace plessard::macro {
@@ -69,6 +70,11 @@ static_assert(detail::table_follows_enum(),
 // The row of a record.
 [[nodiscard]] constexpr const RecordForm& form_of(Record record) noexcept {
     return record_table[static_cast<std::size_t>(record)];
+}
+
+// "record 101", "record -1": a record as messages name it.
+[[nodiscard]] inline std::string record_name(Record record) {
+    return "record " + std::string(form_of(record).name);
 }
 
 // One of the seven header records 101 to 111.

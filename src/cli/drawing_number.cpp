@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "macro/macro_number.h"
+#include "platform/number_text.h"
 
 namespace plessard::cli {
 
@@ -25,9 +26,7 @@ std::string drawing_number(double value) {
 }
 
 std::string exact_number(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return {buffer.data(), result.ptr};
+    return platform::shortest_text(value);
 }
 
 }  // namespace plessard::cli

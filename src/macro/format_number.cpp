@@ -15,13 +15,6 @@
 namespace plessard::macro {
 namespace {
 
-// The text to_chars gives a value that is no number: "inf", "-inf", "nan".
-std::string shortest_text(float value) {
-    std::array<char, 16> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return {buffer.data(), result.ptr};
-}
-
 // The fast way of format_number, into a buffer of at least 32 characters: the end of the text,
 // or nullptr where it cannot tell. value * 1000 is exact in a double (24 + 10 bits), so the
 // rounding is exact. It agrees with rounding the shortest decimal form whenever no rounding
@@ -80,9 +73,9 @@ std::optional<std::string> format_number_exactly(float value) {
 
 std::string format_number_from_shortest(float value) {
     if (!std::isfinite(value)) {
-        throw platform::Error(
-            platform::ErrorNumber::floating_point,
-            "Floating-point error: cannot write " + shortest_text(value) + " as a number");
+        throw platform::Error(platform::ErrorNumber::floating_point,
+                              "Floating-point error: cannot write " +
+                                  platform::shortest_text(value) + " as a number");
     }
     const platform::ShortestDigits shortest = platform::shortest_digits(value);
     const bool negative = shortest.negative;

@@ -1,10 +1,9 @@
 #include "macro/geometry_messages.h"
 
-#include <array>
-#include <charconv>
 #include <cmath>
 
 #include "macro/macro_number.h"
+#include "platform/number_text.h"
 
 namespace plessard::macro::detail {
 namespace {
@@ -20,9 +19,7 @@ std::string rounded_text(double value) {
     if (std::fabs(value) < 1e15) {
         return decimal_text(value);
     }
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return {buffer.data(), result.ptr};
+    return platform::shortest_text(value);
 }
 
 std::string point_text(const MacroPoint& point) {

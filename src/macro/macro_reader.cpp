@@ -136,10 +136,15 @@ class Checker {
             stage_ = Stage::contours;
             result_.has_rectangle = rectangle_records_ == 4;
             if (result_.has_rectangle) {
-                include_in_extent(MacroBounds::around(result_.rectangle.lower_left));
-                result_.extent.include(result_.rectangle.upper_right);
+                include_rectangle_in_extent();
             }
         }
+    }
+
+    // An inside-out rectangle still spans the same area.
+    void include_rectangle_in_extent() {
+        include_in_extent(MacroBounds::around(result_.rectangle.lower_left));
+        result_.extent.include(result_.rectangle.upper_right);
     }
 
     void include_in_extent(const MacroBounds& bounds) {
@@ -403,8 +408,7 @@ class Checker {
             add_at(last_line, ProblemKind::warning, "the file holds no part");
         }
         if (!extent_set_) {
-            include_in_extent(MacroBounds::around(result_.rectangle.lower_left));
-            result_.extent.include(result_.rectangle.upper_right);
+            include_rectangle_in_extent();
         }
         // A malformed file is not measured against its rectangle: only its syntax is told.
         if (result_.has_rectangle && problems_.count(ProblemKind::syntax) == 0) {

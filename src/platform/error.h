@@ -14,7 +14,6 @@ enum class ErrorNumber : int {
     past_end = 4,
     write_failed = 5,
     close_failed = 6,
-    overflow = 7,
     floating_point = 8,
     no_program_folder = 9,
 };

@@ -214,6 +214,24 @@ ShortestDigits split_shortest(Number value) {
 
 }  // namespace
 
+namespace {
+
+template <typename Number>
+std::string shortest_text_of(Number value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return {buffer.data(), result.ptr};
+}
+
+}  // namespace
+
+std::string shortest_text(float value) {
+    return shortest_text_of(value);
+}
+std::string shortest_text(double value) {
+    return shortest_text_of(value);
+}
+
 ShortestDigits shortest_digits(float value) {
     return split_shortest(value);
 }

@@ -55,6 +55,10 @@ struct ShortestDigits {
 [[nodiscard]] ShortestDigits shortest_digits(float value);
 [[nodiscard]] ShortestDigits shortest_digits(double value);
 
+// The shortest text that reads back as the same value, as to_chars writes it ("1e+38", "inf").
+[[nodiscard]] std::string shortest_text(float value);
+[[nodiscard]] std::string shortest_text(double value);
+
 // The shortest text that reads back as the same single, with a leading blank when the value
 // is not negative (so -0 shows " 0").
 [[nodiscard]] std::string number_text(float value);

@@ -78,6 +78,11 @@ std::string last_cause() {
 [[noreturn]] void refuse_open(const std::string& what, std::string_view cause) {
     throw Error(ErrorNumber::open_failed, what + ": " + std::string(cause));
 }
+// The start of every message of a failed open: "Cannot open PATH for reading".
+std::string open_failure(const std::string& name, bool for_output) {
+    return "Cannot open " + name + (for_output ? " for writing" : " for reading");
+}
+
 constexpr std::string_view not_regular = "it is not a regular file";
 constexpr std::string_view in_use = "it is in use by another program";
 
@@ -106,8 +111,8 @@ SystemFile::~SystemFile() {
 
 SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access) {
     const bool for_output = access == FileAccess::write;
-    const std::string what =
-        "Cannot open " + path_text(path) + (for_output ? " for writing" : " for reading");
+    const std::string name = path_text(path);
+    const std::string what = open_failure(name, for_output);
     // A file being read may be read and written by others meanwhile. A file being written is
     // shared for reading only: a second writer is refused rather than interleaving its lines
     // with ours (and is never kept waiting, which Windows cannot do anyway).
@@ -129,7 +134,7 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
         ::SetLastError(code);
         raise(ErrorNumber::open_failed, what);
     }
-    SystemFile file(handle, true, path_text(path));
+    SystemFile file(handle, true, name);
     // A disk file is what is meant; a device (NUL, CON) only takes output, and a pipe is
     // refused as it is elsewhere.
     const DWORD type = ::GetFileType(handle);
@@ -212,8 +217,8 @@ void lock_for_writing(int descriptor, const std::string& what) {
 
 SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access) {
     const bool for_output = access == FileAccess::write;
-    const std::string what =
-        "Cannot open " + path_text(path) + (for_output ? " for writing" : " for reading");
+    const std::string name = path_text(path);
+    const std::string what = open_failure(name, for_output);
     // Without O_NONBLOCK a FIFO with nobody at its other end would keep the open waiting
     // forever, and the window with it. It is cleared again once the file is known to be one
     // that is read and written as files are.
@@ -230,7 +235,7 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
         }
         raise(ErrorNumber::open_failed, what);
     }
-    SystemFile file(descriptor, true, path_text(path));
+    SystemFile file(descriptor, true, name);
     struct stat status {};
     if (::fstat(descriptor, &status) != 0) {
         raise(ErrorNumber::open_failed, what);

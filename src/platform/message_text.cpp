@@ -4,6 +4,9 @@
 #include <system_error>
 
 #include "platform/ascii.h"
+#ifdef _WIN32
+#include "platform/utf16.h"
+#endif
 
 namespace plessard::platform {
 namespace {
@@ -48,46 +51,35 @@ std::size_t sequence_length(std::string_view bytes) noexcept {
 }
 
 #ifdef _WIN32
-void append_utf8(std::string& text, std::uint32_t character) {
-    if (character < 0x80) {
-        text += static_cast<char>(character);
-    } else if (character < 0x800) {
-        text += static_cast<char>(0xC0 | (character >> 6U));
-        text += static_cast<char>(0x80 | (character & 0x3FU));
-    } else if (character < 0x10000) {
-        text += static_cast<char>(0xE0 | (character >> 12U));
-        text += static_cast<char>(0x80 | ((character >> 6U) & 0x3FU));
-        text += static_cast<char>(0x80 | (character & 0x3FU));
-    } else {
-        text += static_cast<char>(0xF0 | (character >> 18U));
-        text += static_cast<char>(0x80 | ((character >> 12U) & 0x3FU));
-        text += static_cast<char>(0x80 | ((character >> 6U) & 0x3FU));
-        text += static_cast<char>(0x80 | (character & 0x3FU));
-    }
+bool is_high_surrogate(wchar_t unit) noexcept {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool is_low_surrogate(wchar_t unit) noexcept {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
-// Windows keeps names in UTF-16, where only a surrogate without its partner has no UTF-8.
+// Windows keeps names in UTF-16, where only a surrogate without its partner has no UTF-8: it is
+// shown as \uXXXX, and every run between such surrogates as any other text is.
 std::string utf16_path_text(std::wstring_view name) {
     std::string text;
+    std::size_t run = 0;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto unit = static_cast<std::uint32_t>(name[i]);
-        const bool high = unit >= 0xD800 && unit <= 0xDBFF;
-        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
-        if (high && i + 1 < name.size() && name[i + 1] >= 0xDC00 && name[i + 1] <= 0xDFFF) {
-            const auto next = static_cast<std::uint32_t>(name[++i]);
-            append_utf8(text, 0x10000 + ((unit - 0xD800) << 10U) + (next - 0xDC00));
-        } else if (high || low) {
-            text += "\\u";
-            for (int shift = 12; shift >= 0; shift -= 4) {
-                text += hex_digits[(unit >> static_cast<unsigned>(shift)) & 0xFU];
-            }
-        } else if (is_control(unit)) {
-            append_escaped_byte(text, static_cast<unsigned char>(unit));
-        } else {
-            append_utf8(text, unit);
+        if (is_high_surrogate(name[i]) && i + 1 < name.size() && is_low_surrogate(name[i + 1])) {
+            ++i;
+            continue;
         }
+        if (!is_high_surrogate(name[i]) && !is_low_surrogate(name[i])) {
+            continue;
+        }
+        text += printable_utf8(utf8_from_utf16(name.substr(run, i - run)));
+        text += "\\u";
+        const auto unit = static_cast<unsigned>(name[i]);
+        for (int shift = 12; shift >= 0; shift -= 4) {
+            text += hex_digits[(unit >> static_cast<unsigned>(shift)) & 0xFU];
+        }
+        run = i + 1;
     }
-    return text;
+    return text + printable_utf8(utf8_from_utf16(name.substr(run)));
 }
 #endif
 

@@ -39,8 +39,7 @@ int inked_cap_height(const QFont& font) {
     return rows;
 }
 
-}  // namespace
-
+// The serif face at the pixel size whose inked capitals come closest to the drawing's cap height.
 QFont lettering_font() {
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setStyleHint(QFont::Serif);
@@ -60,6 +59,8 @@ QFont lettering_font() {
     font.setPixelSize(best_size);
     return font;
 }
+
+}  // namespace
 
 PictureBox::PictureBox(const form::DimensionDrawing& drawing, QWidget* parent)
     : QWidget(parent),

@@ -24,7 +24,4 @@ class PictureBox final : public QWidget {
     std::array<form::Lettering, 10> lettering_;
 };
 
-// The serif face at the pixel size whose inked capitals come closest to the drawing's cap height.
-[[nodiscard]] QFont lettering_font();
-
 }  // namespace plessard::app

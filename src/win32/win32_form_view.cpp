@@ -138,11 +138,12 @@ LRESULT CALLBACK Win32FormView::procedure(HWND window, UINT message, WPARAM wpar
 
 LRESULT Win32FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
+        // Enter and Esc: the dialog manager asks for the default button with DM_GETDEFID, which
+        // DefWindowProcW answers with none, and sends IDOK or IDCANCEL, which on_command passes
+        // over.
         case WM_COMMAND:
             on_command(LOWORD(wparam), HIWORD(wparam));
             return 0;
-        case DM_GETDEFID:
-            return 0;  // no default button: Enter presses nothing
         case WM_ACTIVATE:
             if (LOWORD(wparam) == WA_INACTIVE) {
                 const HWND focus = ::GetFocus();

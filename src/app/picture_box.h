@@ -21,7 +21,7 @@ class PictureBox final : public QWidget {
   private:
     QImage pixels_;
     QFont font_;
-    std::array<form::Lettering, 10> lettering_;
+    form::LetteringSet lettering_;
 };
 
 }  // namespace plessard::app

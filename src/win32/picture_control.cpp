@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "form/dimension_drawing.h"
@@ -53,8 +54,10 @@ class PictureState {
             placed.text = platform::utf16_from_utf8(piece.text);
             // The middle of the ink stands on the given point, scaled as the pixels are.
             const InkBox ink = ink_box(font_.get(), placed.text);
-            placed.origin = {::MulDiv(piece.centre_x, dpi_, 96) - ink.left - ink.width() / 2,
-                             ::MulDiv(piece.centre_y, dpi_, 96) - ink.top - ink.height() / 2};
+            const form::PixelPoint origin = form::lettering_origin(
+                ::MulDiv(piece.centre_x, dpi_, 96), ::MulDiv(piece.centre_y, dpi_, 96),
+                {ink.left, ink.top, ink.width(), ink.height()});
+            placed.origin = {origin.x, origin.y};
         }
     }
 
@@ -111,10 +114,10 @@ class PictureState {
     std::vector<std::uint8_t> pixels_;
     int width_;
     int height_;
-    std::array<form::Lettering, 10> lettering_;
+    form::LetteringSet lettering_;
     int dpi_ = 96;
     Font font_;
-    std::array<PlacedText, 10> placed_;
+    std::array<PlacedText, std::tuple_size_v<form::LetteringSet>> placed_;
 };
 
 PictureState* state_of(HWND window) {

@@ -195,18 +195,15 @@ void Win32FormView::on_command(int id, int notification) {
 }
 
 std::string Win32FormView::text(form::TextBox box) const {
-    const std::size_t index = form::text_box_indices[static_cast<std::size_t>(box)];
-    return platform::utf8_from_utf16(window_text(controls_[index]));
+    return platform::utf8_from_utf16(window_text(controls_[form::index_of(box)]));
 }
 
 void Win32FormView::set_text(form::TextBox box, std::string_view text) {
-    const std::size_t index = form::text_box_indices[static_cast<std::size_t>(box)];
-    ::SetWindowTextW(controls_[index], platform::utf16_from_utf8(text).c_str());
+    ::SetWindowTextW(controls_[form::index_of(box)], platform::utf16_from_utf8(text).c_str());
 }
 
 void Win32FormView::set_caption(form::ValueLabel label, std::string_view caption) {
-    const std::size_t index = form::value_label_indices[static_cast<std::size_t>(label)];
-    set_value(controls_[index], *tips_, platform::utf16_from_utf8(caption));
+    set_value(controls_[form::index_of(label)], *tips_, platform::utf16_from_utf8(caption));
 }
 
 void Win32FormView::set_command2_enabled(bool enabled) {
@@ -214,7 +211,7 @@ void Win32FormView::set_command2_enabled(bool enabled) {
 }
 
 void Win32FormView::set_focus(form::TextBox box) {
-    const HWND control = controls_[form::text_box_indices[static_cast<std::size_t>(box)]];
+    const HWND control = controls_[form::index_of(box)];
     last_focus_ = control;
     ::SetFocus(control);
 }

@@ -22,10 +22,8 @@ find_wine
 trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 prepare_wine_prefix
 
-werror=OFF
-if [ "${CI:-}" = "true" ]; then
-  werror=ON
-fi
+# shellcheck source=werror.sh
+. scripts/werror.sh
 
 echo "== cross-build for Windows (mingw-w64) into $build/"
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \

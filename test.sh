@@ -28,10 +28,8 @@ if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
   "${sudo_cmd[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: could not make the de_DE locale"
 fi
 
-werror=OFF
-if [ "${CI:-}" = "true" ]; then
-  werror=ON
-fi
+# shellcheck source=scripts/werror.sh
+. scripts/werror.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 

@@ -11,14 +11,9 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLESSARD_BUILD_TEST
   -DPLESSARD_STARTUP_REPORT=ON >/dev/null
 cmake --build "$build" >/dev/null
 runs=${MEASURE_RUNS:-9}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# A scratch folder `work` and the list `pids`, both cleaned up however the script ends.
+# shellcheck source=../tests/support/e2e.sh
+. tests/support/e2e.sh
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 now_ns() { date +%s%N; }

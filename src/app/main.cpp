@@ -4,7 +4,6 @@
 
 #include "app/qt_form_view.h"
 #include "app/startup_timing.h"
-#include "form/form_layout.h"
 #include "form/tovik_form.h"
 #include "platform/program_folder.h"
 
@@ -27,7 +26,7 @@ int main(int /*argc*/, char* argv[]) {
         window.show();
         return QApplication::exec();
     } catch (const std::exception& error) {
-        window.message_box(error.what(), form::MessageStyle::critical, form::window_caption);
+        form::show_fault(window, error.what());
     }
     return 1;
 }

@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QString>
 
-#include <cstdlib>
-
 namespace plessard::app {
 namespace {
 
@@ -16,8 +14,7 @@ QImage image_of(const form::Picture& picture) {
     return view.copy();  // the view only borrows the bytes
 }
 
-// How many pixel rows the ink of a capital H takes in this font. Measured rather than taken
-// from the metrics, which count the faint edge pixels of smoothed lettering.
+// How many pixel rows the ink of a capital H takes in this font.
 int inked_cap_height(const QFont& font) {
     QImage scratch(64, 64, QImage::Format_RGB32);
     scratch.fill(Qt::white);
@@ -39,27 +36,23 @@ int inked_cap_height(const QFont& font) {
     return rows;
 }
 
-}  // namespace
-
+// The serif face at the pixel size whose inked capitals come closest to the drawing's cap height.
 QFont lettering_font() {
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setStyleHint(QFont::Serif);
     // Full hinting puts stems and cap line on whole pixels: small lettering stays crisp, and
     // the cap height can land on exactly the rows asked for.
     font.setHintingPreference(QFont::PreferFullHinting);
-    int best_size = 12;
-    int best_miss = 1000;
-    for (int size = 8; size <= 20; ++size) {
-        font.setPixelSize(size);
-        const int miss = std::abs(inked_cap_height(font) - form::lettering_cap_height);
-        if (miss < best_miss) {
-            best_miss = miss;
-            best_size = size;
-        }
-    }
-    font.setPixelSize(best_size);
+    font.setPixelSize(
+        form::closest_lettering_size(form::lettering_cap_height, 8, 20, [&font](int size) {
+            QFont candidate = font;
+            candidate.setPixelSize(size);
+            return inked_cap_height(candidate);
+        }));
     return font;
 }
+
+}  // namespace
 
 PictureBox::PictureBox(const form::DimensionDrawing& drawing, QWidget* parent)
     : QWidget(parent),
@@ -81,10 +74,11 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     const QFontMetrics metrics(font_);
     for (const form::Lettering& piece : lettering_) {
         const QString text = QString::fromUtf8(piece.text.data(), qsizetype(piece.text.size()));
-        const QRect ink_box = metrics.tightBoundingRect(text);
-        painter.drawText(QPoint(piece.centre_x - ink_box.left() - ink_box.width() / 2,
-                                piece.centre_y - ink_box.top() - ink_box.height() / 2),
-                         text);
+        const QRect inked = metrics.tightBoundingRect(text);
+        const form::PixelPoint origin =
+            form::lettering_origin(piece.centre_x, piece.centre_y,
+                                   {inked.left(), inked.top(), inked.width(), inked.height()});
+        painter.drawText(QPoint(origin.x, origin.y), text);
     }
 }
 

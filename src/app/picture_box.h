@@ -21,10 +21,7 @@ class PictureBox final : public QWidget {
   private:
     QImage pixels_;
     QFont font_;
-    std::array<form::Lettering, 10> lettering_;
+    form::LetteringSet lettering_;
 };
-
-// The serif face at the pixel size whose inked capitals come closest to the drawing's cap height.
-[[nodiscard]] QFont lettering_font();
 
 }  // namespace plessard::app

@@ -107,21 +107,29 @@ QtFormView::QtFormView(QWidget* parent) : QWidget(parent) {
     command1_->setFocus(Qt::OtherFocusReason);
 }
 
+QLineEdit* QtFormView::text_box(form::TextBox box) const {
+    return text_boxes_[static_cast<std::size_t>(box)];
+}
+
+ValueLabel* QtFormView::value_label(form::ValueLabel label) const {
+    return value_labels_[static_cast<std::size_t>(label)];
+}
+
 void QtFormView::connect_clicks(form::Tovik_form& form) {
     connect(command1_, &QPushButton::clicked, this, [&form] { form.Command1_Click(); });
     connect(command2_, &QPushButton::clicked, this, [&form] { form.Command2_Click(); });
 }
 
 std::string QtFormView::text(form::TextBox box) const {
-    return text_boxes_[static_cast<std::size_t>(box)]->text().toStdString();
+    return text_box(box)->text().toStdString();
 }
 
 void QtFormView::set_text(form::TextBox box, std::string_view text) {
-    text_boxes_[static_cast<std::size_t>(box)]->setText(from_utf8(text));
+    text_box(box)->setText(from_utf8(text));
 }
 
 void QtFormView::set_caption(form::ValueLabel label, std::string_view caption) {
-    value_labels_[static_cast<std::size_t>(label)]->set_value(from_utf8(caption));
+    value_label(label)->set_value(from_utf8(caption));
 }
 
 void QtFormView::set_command2_enabled(bool enabled) {
@@ -129,7 +137,7 @@ void QtFormView::set_command2_enabled(bool enabled) {
 }
 
 void QtFormView::set_focus(form::TextBox box) {
-    text_boxes_[static_cast<std::size_t>(box)]->setFocus(Qt::OtherFocusReason);
+    text_box(box)->setFocus(Qt::OtherFocusReason);
 }
 
 void QtFormView::message_box(std::string_view prompt, form::MessageStyle style,

@@ -38,6 +38,9 @@ class QtFormView : public QWidget, public form::FormView {
     void end_program(int status) override;
 
   private:
+    [[nodiscard]] QLineEdit* text_box(form::TextBox box) const;
+    [[nodiscard]] ValueLabel* value_label(form::ValueLabel label) const;
+
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     std::array<ValueLabel*, 6> value_labels_{};

@@ -13,7 +13,8 @@ namespace plessard::cli {
 
 int run_drawing(DrawingFormat format, const std::filesystem::path& file, const std::string& output,
                 std::ostream& err) {
-    if (const auto refusal = output_over_input(output, file)) {
+    const OutputTarget target(output);
+    if (const auto refusal = target.over_input(file)) {
         err << *refusal << '\n';
         return exit_usage;
     }
@@ -24,7 +25,7 @@ int run_drawing(DrawingFormat format, const std::filesystem::path& file, const s
         if (!check.well_formed()) {
             return exit_failure;
         }
-        auto out = open_output(output);
+        auto out = target.open();
         if (format == DrawingFormat::svg) {
             write_svg(out, check, bytes);
         } else {

@@ -7,23 +7,25 @@
 
 namespace plessard::cli {
 
-// The name is UTF-8 text from the command line, on Windows too.
-platform::OutputFile open_output(const std::string& name) {
-    return name == "-" ? platform::OutputFile::standard_output()
-                       : platform::OutputFile::create(platform::path_from_utf8(name));
+OutputTarget::OutputTarget(const std::string& name) {
+    if (name != "-") {
+        file_ = platform::path_from_utf8(name);
+    }
 }
 
-std::optional<std::string> output_over_input(const std::string& output,
-                                             const std::filesystem::path& input) {
-    if (output == "-") {
+platform::OutputFile OutputTarget::open() const {
+    return file_ ? platform::OutputFile::create(*file_) : platform::OutputFile::standard_output();
+}
+
+std::optional<std::string> OutputTarget::over_input(const std::filesystem::path& input) const {
+    if (!file_) {
         return std::nullopt;
     }
-    const std::filesystem::path path = platform::path_from_utf8(output);
     std::error_code unknown;
-    if (!std::filesystem::equivalent(path, input, unknown) || unknown) {
+    if (!std::filesystem::equivalent(*file_, input, unknown) || unknown) {
         return std::nullopt;
     }
-    return "--output: " + platform::path_text(path) + " is " + platform::path_text(input) +
+    return "--output: " + platform::path_text(*file_) + " is " + platform::path_text(input) +
            " itself, the file being read";
 }
 

@@ -8,14 +8,23 @@
 
 namespace plessard::cli {
 
-// Where a command writes its output: "-" is standard output, any other name a file, created or
-// emptied. Raises open_failed.
-[[nodiscard]] platform::OutputFile open_output(const std::string& name);
+// Where a command writes its output, named on the command line as UTF-8 text (on Windows too):
+// "-" is standard output, any other name a file. The name becomes a path once, here.
+class OutputTarget {
+  public:
+    explicit OutputTarget(const std::string& name);
 
-// The usage error of an output that is the very file the input path names, under the same name,
-// another one or a link: writing it would destroy what is being read. Files are compared, not
-// names; "-" and a file that does not exist yet are never the input.
-[[nodiscard]] std::optional<std::string> output_over_input(const std::string& output,
-                                                           const std::filesystem::path& input);
+    // Standard output, or the file created or emptied. Raises open_failed.
+    [[nodiscard]] platform::OutputFile open() const;
+
+    // The usage error of an output that is the very file the input path names, under the same
+    // name, another one or a link: writing it would destroy what is being read. Files are
+    // compared, not names; standard output and a file that does not exist yet are never the
+    // input.
+    [[nodiscard]] std::optional<std::string> over_input(const std::filesystem::path& input) const;
+
+  private:
+    std::optional<std::filesystem::path> file_;  // none for standard output
+};
 
 }  // namespace plessard::cli

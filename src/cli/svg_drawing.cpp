@@ -7,6 +7,7 @@
 
 #include "cli/drawing_number.h"
 #include "platform/ascii.h"
+#include "platform/message_text.h"
 
 namespace plessard::cli {
 namespace {
@@ -191,8 +192,8 @@ void write_svg(platform::LineSink& out, const macro::MacroCheck& check, std::str
                    "\" height=\"" + drawing_number(std::max(1.0, std::round(space.height))) + "\"");
     out.print_line("     viewBox=\"0 0 " + drawing_number(space.width) + " " +
                    drawing_number(space.height) + "\">");
-    out.print_line("  <title>" + escaped(check.file_name) + ": " + std::to_string(check.parts) +
-                   (check.parts == 1 ? " part" : " parts") + "</title>");
+    out.print_line("  <title>" + escaped(check.file_name) + ": " +
+                   platform::plural(check.parts, "part", "parts") + "</title>");
     out.print_line(
         "  <!-- The outlines carry the numbers of the macro file, in its own units with Y "
         "upward; one transform scales them by " +

@@ -21,15 +21,15 @@ int run_write(const WriteOptions& options, std::ostream& err) {
         return exit_usage;
     }
     const auto& array = std::get<params::ArrayParameters>(checked);
-    if (const auto refusal =
-            output_over_input(options.output, platform::path_from_utf8(options.input))) {
+    const auto input = platform::path_from_utf8(options.input);
+    const OutputTarget output(options.output);
+    if (const auto refusal = output.over_input(input)) {
         err << *refusal << '\n';
         return exit_usage;
     }
     try {
-        const input::PartDimensions part =
-            input::read_part_dimensions_file(platform::path_from_utf8(options.input));
-        auto out = open_output(options.output);
+        const input::PartDimensions part = input::read_part_dimensions_file(input);
+        auto out = output.open();
         macro::write_macro(out, part, array);
         out.close();
     } catch (const platform::Error& error) {

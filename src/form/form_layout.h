@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "form/form_view.h"
+
 namespace plessard::form {
 
 // The window as data: every window the program has builds itself from this one table.
@@ -84,6 +86,14 @@ inline constexpr std::array<std::size_t, 6> value_label_indices{
     index_of("Label4"), index_of("Label5"), index_of("Label6")};
 inline constexpr std::array<std::size_t, 4> text_box_indices{index_of("Text1"), index_of("Text2"),
                                                              index_of("Text3"), index_of("Text4")};
+
+// The place in the table of a text box or a value label the form names.
+[[nodiscard]] constexpr std::size_t index_of(TextBox box) noexcept {
+    return text_box_indices[static_cast<std::size_t>(box)];
+}
+[[nodiscard]] constexpr std::size_t index_of(ValueLabel label) noexcept {
+    return value_label_indices[static_cast<std::size_t>(label)];
+}
 
 // Twips to whole pixels at a screen's dots per inch, halves away from zero, as the platform's
 // MulDiv(twips, dpi, 1440) rounds. At 96 every control falls on whole pixels; only the width of

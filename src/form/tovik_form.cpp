@@ -102,14 +102,18 @@ void Tovik_form::run_handler(Body&& body) noexcept {
             std::forward<Body>(body)();
             return;
         } catch (const std::exception& error) {
-            view_.message_box(error.what(), MessageStyle::critical, window_caption);
+            show_fault(view_, error.what());
         } catch (...) {
-            view_.message_box("Unexpected error", MessageStyle::critical, window_caption);
+            show_fault(view_, "Unexpected error");
         }
     } catch (...) {
         // Not even the box could be shown; the end is all that is left.
     }
     view_.end_program(1);
+}
+
+void show_fault(FormView& view, std::string_view what) {
+    view.message_box(what, MessageStyle::critical, window_caption);
 }
 
 }  // namespace plessard::form

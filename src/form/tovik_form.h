@@ -44,4 +44,8 @@ class Tovik_form {
     input::PartDimensions PartDimensions_;
 };
 
+// Shows a fault of the program, one that no handler expects, in a box with the stop icon under
+// the window's caption. The handlers and a window's start-up report their faults alike.
+void show_fault(FormView& view, std::string_view what);
+
 }  // namespace plessard::form

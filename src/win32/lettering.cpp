@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <limits>
+
+#include "form/dimension_drawing.h"
 
 namespace plessard::win32 {
 namespace {
@@ -111,18 +112,10 @@ InkBox ink_box(HFONT font, std::wstring_view text) {
 }
 
 Font lettering_font(int cap_height) {
-    int best_height = cap_height * 4 / 3;
-    int best_miss = std::numeric_limits<int>::max();
     // Cap heights run from about 0.6 to 0.75 of the em in serif faces.
-    for (int height = cap_height; height <= cap_height * 2 + 2; ++height) {
-        const Font candidate = serif_font(height);
-        const int miss = std::abs(ink_box(candidate.get(), L"H").height() - cap_height);
-        if (miss < best_miss) {
-            best_miss = miss;
-            best_height = height;
-        }
-    }
-    return serif_font(best_height);
+    return serif_font(form::closest_lettering_size(
+        cap_height, cap_height, cap_height * 2 + 2,
+        [](int height) { return ink_box(serif_font(height).get(), L"H").height(); }));
 }
 
 }  // namespace plessard::win32

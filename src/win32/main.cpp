@@ -27,7 +27,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
             form.Form_Load();
             return window.run();
         } catch (const std::exception& error) {
-            window.message_box(error.what(), form::MessageStyle::critical, form::window_caption);
+            form::show_fault(window, error.what());
         }
     } catch (const std::exception& error) {
         try {

@@ -15,4 +15,8 @@ namespace plessard::win32 {
 void show_message_box(HWND owner, std::string_view prompt, form::MessageStyle style,
                       std::string_view title);
 
+// MessageBoxW's flags for a style of the form: one OK button and the style's icon; without an
+// owner the box still keeps the whole program waiting.
+[[nodiscard]] UINT message_box_flags(form::MessageStyle style, bool has_owner) noexcept;
+
 }  // namespace plessard::win32

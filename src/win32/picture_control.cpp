@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "form/dimension_drawing.h"
@@ -23,34 +24,40 @@ struct PlacedText {
     POINT origin{};
 };
 
-// What the control keeps for its life: the drawing's pixels as the system takes them and its
-// lettering set for the current resolution.
+// The drawing's pixels as a DIB takes them: blue, green, red.
+std::vector<std::uint8_t> bgr_pixels(const form::Picture& picture) {
+    // 200 pixels of three bytes need no row padding.
+    static_assert(form::drawing_size * 3 % 4 == 0);
+    const auto& rgb = picture.bytes();
+    std::vector<std::uint8_t> pixels(rgb.size());
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
+        pixels[i] = rgb[i + 2];
+        pixels[i + 1] = rgb[i + 1];
+        pixels[i + 2] = rgb[i];
+    }
+    return pixels;
+}
+
+// What the control keeps for its life: the drawing's pixels as the system takes them, its size,
+// and its lettering, set for the current resolution.
 class PictureState {
   public:
-    explicit PictureState(UINT dots_per_inch) : drawing_(form::dimension_drawing()) {
-        // A DIB's pixels are blue, green, red; 200 pixels of three bytes need no row padding.
-        static_assert(form::drawing_size * 3 % 4 == 0);
-        const auto& rgb = drawing_.picture.bytes();
-        pixels_.resize(rgb.size());
-        for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
-            pixels_[i] = rgb[i + 2];
-            pixels_[i + 1] = rgb[i + 1];
-            pixels_[i + 2] = rgb[i];
-        }
-        set_dpi(dots_per_inch);
-    }
+    explicit PictureState(UINT dots_per_inch)
+        : PictureState(form::dimension_drawing(), dots_per_inch) {}
 
     void set_dpi(UINT dots_per_inch) {
         dpi_ = static_cast<int>(dots_per_inch);
         font_ = lettering_font(::MulDiv(form::lettering_cap_height, dpi_, 96));
         for (std::size_t i = 0; i < placed_.size(); ++i) {
-            const form::Lettering& piece = drawing_.lettering[i];
+            const form::Lettering& piece = lettering_[i];
             PlacedText& placed = placed_[i];
             placed.text = platform::utf16_from_utf8(piece.text);
             // The middle of the ink stands on the given point, scaled as the pixels are.
             const InkBox ink = ink_box(font_.get(), placed.text);
-            placed.origin = {::MulDiv(piece.centre_x, dpi_, 96) - ink.left - ink.width() / 2,
-                             ::MulDiv(piece.centre_y, dpi_, 96) - ink.top - ink.height() / 2};
+            const form::PixelPoint origin = form::lettering_origin(
+                ::MulDiv(piece.centre_x, dpi_, 96), ::MulDiv(piece.centre_y, dpi_, 96),
+                {ink.left, ink.top, ink.width(), ink.height()});
+            placed.origin = {origin.x, origin.y};
         }
     }
 
@@ -61,18 +68,18 @@ class PictureState {
 
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = drawing_.picture.width();
-        info.bmiHeader.biHeight = -drawing_.picture.height();  // rows from the top
+        info.bmiHeader.biWidth = width_;
+        info.bmiHeader.biHeight = -height_;  // rows from the top
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 24;
         info.bmiHeader.biCompression = BI_RGB;
-        const int width = ::MulDiv(drawing_.picture.width(), dpi_, 96);
-        const int height = ::MulDiv(drawing_.picture.height(), dpi_, 96);
+        const int width = ::MulDiv(width_, dpi_, 96);
+        const int height = ::MulDiv(height_, dpi_, 96);
         // Each picture pixel becomes a block of whole screen pixels, never a blend, so the
         // 1-pixel lines stay sharp on a scaled screen.
         ::SetStretchBltMode(dc, COLORONCOLOR);
-        ::StretchDIBits(dc, 0, 0, width, height, 0, 0, drawing_.picture.width(),
-                        drawing_.picture.height(), pixels_.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+        ::StretchDIBits(dc, 0, 0, width, height, 0, 0, width_, height_, pixels_.data(), &info,
+                        DIB_RGB_COLORS, SRCCOPY);
 
         const HGDIOBJ old_font = ::SelectObject(dc, font_.get());
         ::SetBkMode(dc, TRANSPARENT);
@@ -94,11 +101,23 @@ class PictureState {
     }
 
   private:
-    form::DimensionDrawing drawing_;
+    // Keeps of the drawing only what painting needs; its own pixels are not in the order a DIB
+    // takes.
+    PictureState(const form::DimensionDrawing& drawing, UINT dots_per_inch)
+        : pixels_(bgr_pixels(drawing.picture)),
+          width_(drawing.picture.width()),
+          height_(drawing.picture.height()),
+          lettering_(drawing.lettering) {
+        set_dpi(dots_per_inch);
+    }
+
     std::vector<std::uint8_t> pixels_;
+    int width_;
+    int height_;
+    form::LetteringSet lettering_;
     int dpi_ = 96;
     Font font_;
-    std::array<PlacedText, 10> placed_;
+    std::array<PlacedText, std::tuple_size_v<form::LetteringSet>> placed_;
 };
 
 PictureState* state_of(HWND window) {

@@ -138,11 +138,12 @@ LRESULT CALLBACK Win32FormView::procedure(HWND window, UINT message, WPARAM wpar
 
 LRESULT Win32FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
+        // Enter and Esc: the dialog manager asks for the default button with DM_GETDEFID, which
+        // DefWindowProcW answers with none, and sends IDOK or IDCANCEL, which on_command passes
+        // over.
         case WM_COMMAND:
             on_command(LOWORD(wparam), HIWORD(wparam));
             return 0;
-        case DM_GETDEFID:
-            return 0;  // no default button: Enter presses nothing
         case WM_ACTIVATE:
             if (LOWORD(wparam) == WA_INACTIVE) {
                 const HWND focus = ::GetFocus();
@@ -194,18 +195,15 @@ void Win32FormView::on_command(int id, int notification) {
 }
 
 std::string Win32FormView::text(form::TextBox box) const {
-    const std::size_t index = form::text_box_indices[static_cast<std::size_t>(box)];
-    return platform::utf8_from_utf16(window_text(controls_[index]));
+    return platform::utf8_from_utf16(window_text(controls_[form::index_of(box)]));
 }
 
 void Win32FormView::set_text(form::TextBox box, std::string_view text) {
-    const std::size_t index = form::text_box_indices[static_cast<std::size_t>(box)];
-    ::SetWindowTextW(controls_[index], platform::utf16_from_utf8(text).c_str());
+    ::SetWindowTextW(controls_[form::index_of(box)], platform::utf16_from_utf8(text).c_str());
 }
 
 void Win32FormView::set_caption(form::ValueLabel label, std::string_view caption) {
-    const std::size_t index = form::value_label_indices[static_cast<std::size_t>(label)];
-    set_value(controls_[index], *tips_, platform::utf16_from_utf8(caption));
+    set_value(controls_[form::index_of(label)], *tips_, platform::utf16_from_utf8(caption));
 }
 
 void Win32FormView::set_command2_enabled(bool enabled) {
@@ -213,7 +211,7 @@ void Win32FormView::set_command2_enabled(bool enabled) {
 }
 
 void Win32FormView::set_focus(form::TextBox box) {
-    const HWND control = controls_[form::text_box_indices[static_cast<std::size_t>(box)]];
+    const HWND control = controls_[form::index_of(box)];
     last_focus_ = control;
     ::SetFocus(control);
 }

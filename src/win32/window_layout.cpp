@@ -42,22 +42,4 @@ SIZE frame_size(UINT dots_per_inch) noexcept {
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-UINT message_box_flags(form::MessageStyle style, bool has_owner) noexcept {
-    UINT flags = MB_OK | MB_SETFOREGROUND;
-    if (!has_owner) {
-        flags |= MB_TASKMODAL;
-    }
-    switch (style) {
-        case form::MessageStyle::ok_only:
-            break;
-        case form::MessageStyle::critical:
-            flags |= MB_ICONSTOP;
-            break;
-        case form::MessageStyle::exclamation:
-            flags |= MB_ICONEXCLAMATION;
-            break;
-    }
-    return flags;
-}
-
 }  // namespace plessard::win32

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "form/form_layout.h"
-#include "form/form_view.h"
 
 namespace plessard::win32 {
 
@@ -39,9 +38,5 @@ inline constexpr DWORD frame_ex_style = 0;
 
 // The frame's outer size for the fixed client area at dots_per_inch.
 [[nodiscard]] SIZE frame_size(UINT dots_per_inch) noexcept;
-
-// MessageBoxW's flags for a style of the form: one OK button and the style's icon; without an
-// owner the box still keeps the whole program waiting.
-[[nodiscard]] UINT message_box_flags(form::MessageStyle style, bool has_owner) noexcept;
 
 }  // namespace plessard::win32

@@ -29,7 +29,7 @@ TEST_P(OutputOverInput, IsRefusedByTheFileNotTheName) {
     folder.write("input.txt", "-1\r\n");
     const auto input = folder.path() / "input.txt";
     const std::string output = GetParam().output(folder);
-    const std::optional<std::string> refusal = output_over_input(output, input);
+    const std::optional<std::string> refusal = OutputTarget(output).over_input(input);
     if (GetParam().refused) {
         EXPECT_EQ(refusal,
                   "--output: " + output + " is " + input.string() + " itself, the file being read");

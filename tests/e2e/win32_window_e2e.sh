@@ -80,22 +80,9 @@ still_running() {
   kill -0 "$app" 2>/dev/null || fail "the program ended: $(cat "$1/program.log")"
 }
 
-wait_for_end() {
-  status=
-  for _ in $(seq 1 $((step_seconds * 10))); do
-    if ! kill -0 "$app" 2>/dev/null; then
-      wait "$app" && status=0 || status=$?
-      return
-    fi
-    sleep 0.1
-  done
-  fail "the program did not end (log: $(cat "$1/program.log"))"
-}
-
-# Centres from the twips of the layout (15 twips a pixel).
-read_x=$(((3840 + 3735 / 2) / 15)); read_y=$(((360 + 375 / 2) / 15))
-create_x=$(((3840 + 3735 / 2) / 15)); create_y=$(((3000 + 375 / 2) / 15))
-nx_x=$(((4320 + 1215 / 2) / 15)); nx_y=$(((2520 + 315 / 2) / 15))
+# Text3 (NX): 4320,2520 1215x315.
+nx_x=$(twips_centre 4320 1215)
+nx_y=$(twips_centre 2520 315)
 
 echo "== keys, and a read without an input file, in Größe部品"
 missing="$work/Größe部品"
@@ -131,7 +118,7 @@ for name in good "Größe部品 ok"; do
   echo "== read and create in $name"
   good="$work/$name"
   mkdir "$good"
-  printf '10, 4\r\n8, 3\r\n1, 0.5\r\n' >"$good/vb_input.txt"
+  write_sample_input "$good"
   start_program "$good"
   click "$read_x" "$read_y"
   sleep 0.5
@@ -146,7 +133,7 @@ for name in good "Größe部品 ok"; do
   still_running "$good"
   [ ! -e "$good/vb_output.txt" ] || fail "Enter or Esc on Command2 wrote vb_output.txt"
   click "$create_x" "$create_y"
-  wait_for_end "$good"
+  wait_for_end || fail "the program did not end (log: $(cat "$good/program.log"))"
   [ "$status" = 0 ] || fail "the program ended with status $status"
   cmp "$good/vb_output.txt" "$expected" || fail "vb_output.txt differs from $expected"
   echo "ok: ended with status 0, vb_output.txt as expected"
@@ -155,7 +142,7 @@ done
 echo "== NX 11"
 rejected="$work/rejected"
 mkdir "$rejected"
-printf '10, 4\r\n8, 3\r\n1, 0.5\r\n' >"$rejected/vb_input.txt"
+write_sample_input "$rejected"
 start_program "$rejected"
 click "$read_x" "$read_y"
 sleep 0.5

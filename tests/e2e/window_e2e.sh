@@ -41,31 +41,20 @@ click() {
   xdotool mousemove --window "$window" "$1" "$2" click 1
 }
 
-# Button centres from their twips (15 twips a pixel): Command1 3840,360 3735x375;
-# Command2 3840,3000 3735x375.
-read_x=$(((3840 + 3735 / 2) / 15)); read_y=$(((360 + 375 / 2) / 15))
 # Text1 (DX): 4320,2160 1215x315.
-dx_x=$(((4320 + 1215 / 2) / 15)); dx_y=$(((2160 + 315 / 2) / 15))
-create_x=$(((3840 + 3735 / 2) / 15)); create_y=$(((3000 + 375 / 2) / 15))
+dx_x=$(twips_centre 4320 1215)
+dx_y=$(twips_centre 2160 315)
 
 echo "== read and create"
 good="$work/good"
 mkdir "$good"
-printf '10, 4\r\n8, 3\r\n1, 0.5\r\n' >"$good/vb_input.txt"
+write_sample_input "$good"
 start_program "$good"
 sleep 0.3
 click "$read_x" "$read_y"
 sleep 0.5
 click "$create_x" "$create_y"
-status=
-for _ in $(seq 1 $((step_seconds * 10))); do
-  if ! kill -0 "$app" 2>/dev/null; then
-    wait "$app" && status=0 || status=$?
-    break
-  fi
-  sleep 0.1
-done
-[ -n "$status" ] || fail "the program did not end after Create (log: $(cat "$good/program.log"))"
+wait_for_end || fail "the program did not end after Create (log: $(cat "$good/program.log"))"
 [ "$status" = 0 ] || fail "the program ended with status $status"
 cmp "$good/vb_output.txt" "$expected" || fail "vb_output.txt differs from $expected"
 echo "ok: ended with status 0, vb_output.txt as expected"
@@ -87,7 +76,7 @@ echo "== a rejected DX, $reject_repeats time(s)"
 for attempt in $(seq 1 "$reject_repeats"); do
   rejected="$work/rejected-$attempt"
   mkdir "$rejected"
-  printf '10, 4\r\n8, 3\r\n1, 0.5\r\n' >"$rejected/vb_input.txt"
+  write_sample_input "$rejected"
   start_program "$rejected"
   sleep 0.3
   click "$read_x" "$read_y"

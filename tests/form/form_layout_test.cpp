@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <utility>
+
 namespace plessard::form {
 namespace {
 
@@ -31,6 +34,26 @@ TEST(Controls, FallOnWholePixelsAtNinetySixDotsPerInch) {
         for (const int twips : {control.left, control.top, control.width, control.height}) {
             EXPECT_EQ(twips % 15, 0) << control.name;
         }
+    }
+}
+
+// The boxes and labels the form talks to are the controls of those names and kinds.
+TEST(IndexOf, GivesTheControlTheFormNames) {
+    const std::pair<TextBox, std::string_view> boxes[] = {{TextBox::Text1, "Text1"},
+                                                          {TextBox::Text2, "Text2"},
+                                                          {TextBox::Text3, "Text3"},
+                                                          {TextBox::Text4, "Text4"}};
+    for (const auto& [box, name] : boxes) {
+        EXPECT_EQ(controls[index_of(box)].name, name);
+        EXPECT_EQ(controls[index_of(box)].kind, ControlKind::text_box) << name;
+    }
+    const std::pair<ValueLabel, std::string_view> labels[] = {
+        {ValueLabel::Label1, "Label1"}, {ValueLabel::Label2, "Label2"},
+        {ValueLabel::Label3, "Label3"}, {ValueLabel::Label4, "Label4"},
+        {ValueLabel::Label5, "Label5"}, {ValueLabel::Label6, "Label6"}};
+    for (const auto& [label, name] : labels) {
+        EXPECT_EQ(controls[index_of(label)].name, name);
+        EXPECT_EQ(controls[index_of(label)].kind, ControlKind::value_label) << name;
     }
 }
 

@@ -13,12 +13,10 @@ export WINEPREFIX
 WINEPREFIX=$(realpath "$1")
 shift
 
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINE=/usr/lib/wine/wine64
-[ -x "$WINE" ] || WINE=$(command -v wine64 || command -v wine)
-wineserver=/usr/lib/wine/wineserver
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+# shellcheck source=../support/wine.sh
+. "$(dirname "$0")/../support/wine.sh"
+find_wine
+export WINE=$wine
 
 work=$(mktemp -d)
 xvfb=
@@ -39,12 +37,7 @@ xvfb=$xvfb_pid
 
 # A server left over from an earlier run would still be bound to its display.
 "$wineserver" -k >/dev/null 2>&1 || true
-"$wineserver" -p
-# Wine's helper processes start here, with their output on /dev/null, never holding the
-# command's pipes open.
-"$WINE" wineboot --init >/dev/null 2>&1
-# Without a window manager, wine waits 2 s at every window close for one to answer.
-"$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+prepare_wine_prefix
 
 status=0
 "$@" || status=$?

@@ -131,7 +131,6 @@ class PartEntities final : public macro::ContourVisitor {
   public:
     explicit PartEntities(DxfPairs& dxf) : dxf_(dxf) {}
 
-    void start(std::size_t /*part*/, std::size_t /*line*/, const MacroPoint& /*point*/) override {}
     void segment(const MacroSegment& segment) override {
         if (segment.kind == SegmentKind::line) {
             dxf_.line(parts_layer, segment.start, segment.end);
@@ -139,7 +138,6 @@ class PartEntities final : public macro::ContourVisitor {
             write_arc(dxf_, segment);
         }
     }
-    void end(const macro::MacroBounds& /*bounds*/) override {}
 
   private:
     DxfPairs& dxf_;

@@ -161,7 +161,6 @@ class PartNumbers final : public macro::ContourVisitor {
     void start(std::size_t part, std::size_t /*line*/, const MacroPoint& /*point*/) override {
         part_ = part;
     }
-    void segment(const MacroSegment& /*segment*/) override {}
     void end(const MacroBounds& bounds) override {
         const double width = bounds.right - bounds.left;
         const double height = bounds.top - bounds.bottom;

@@ -89,12 +89,13 @@ class ContourVisitor {
     ContourVisitor& operator=(const ContourVisitor&) = delete;
     virtual ~ContourVisitor() = default;
 
+    // Each does nothing unless a visitor wants it.
     // Record 0 of the part numbered `part` (from 1, in the order written), at `line`.
-    virtual void start(std::size_t part, std::size_t line, const MacroPoint& point) = 0;
+    virtual void start(std::size_t /*part*/, std::size_t /*line*/, const MacroPoint& /*point*/) {}
     // A line or arc record; it starts where the one before ended.
-    virtual void segment(const MacroSegment& segment) = 0;
+    virtual void segment(const MacroSegment& /*segment*/) {}
     // Record 99 of the part; `bounds` holds all of it.
-    virtual void end(const MacroBounds& bounds) = 0;
+    virtual void end(const MacroBounds& /*bounds*/) {}
 
   protected:
     ContourVisitor(ContourVisitor&&) = default;

@@ -47,10 +47,8 @@ if ! command -v clang++ >/dev/null; then
 fi
 
 # Warnings fail the build in CI, as they do in test.sh.
-werror=OFF
-if [ "${CI:-}" = "true" ]; then
-  werror=ON
-fi
+# shellcheck source=werror.sh
+. scripts/werror.sh
 
 echo "== build the fuzz targets in build-fuzz/"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DPLESSARD_FUZZ=ON \

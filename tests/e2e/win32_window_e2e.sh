@@ -19,42 +19,42 @@ program=$(realpath "$1")
 probe=$(realpath "$2")
 expected=$(realpath "$3")
 screenshot=${4:-}
-step_seconds=${E2E_STEP_SECONDS:-30}
+step_seconds=${E2E_STEP_SECONDS:-60}
 wine=$WINE
 
 # shellcheck source=../support/e2e.sh
 . "$(dirname "$0")/../support/e2e.sh"
 
+# What the probe says on standard error stays in probe.log for a failure's report.
 probe() {
-  "$wine" "$probe" "$@" 2>/dev/null
+  "$wine" "$probe" "$@" 2>>"$work/probe.log"
 }
+
+main_title='^Plessard Macro File IO Example$'
 
 # The program reads and writes beside itself, so each case runs a copy in its own folder.
 start_program() {
   local folder=$1
   cp "$program" "$folder/plessard-macro-io.exe"
+  wait_for_no_window "$main_title" || fail "the window of an earlier program stayed"
   (cd "$folder" && exec "$wine" ./plessard-macro-io.exe) >"$folder/program.log" 2>&1 &
   app=$!
   pids+=("$app")
-  window=$(timeout "$step_seconds" xdotool search --sync --onlyvisible \
-    --name '^Plessard Macro File IO Example$' | head -n 1) || fail "the window did not appear"
+  wait_for_window "$main_title" ||
+    fail "the window did not appear ($(app_ended && echo ended || echo running); log: $(cat "$folder/program.log"))"
+  window=$shown
   # Without a window manager wine draws the frame inside the X window: the client area sits
   # centred across and at the bottom, below the caption.
   eval "$(xdotool getwindowgeometry --shell "$window")"
   border=$(((WIDTH - 523) / 2))
   caption=$((HEIGHT - 248 - border))
-  [ "$(probe focus "$step_seconds")" = Command1 ] || fail "the focus did not start on Command1"
+  expect_focus Command1
 }
 
-# Ends a program that is still running, and waits until its window has gone.
+# Ends a program that is still running.
 stop_program() {
   kill "$app"
   wait "$app" 2>/dev/null || true
-  for _ in $(seq 1 $((step_seconds * 10))); do
-    xdotool search --onlyvisible --name '^Plessard Macro File IO Example$' >/dev/null || return 0
-    sleep 0.1
-  done
-  fail "the window stayed after its program was ended"
 }
 
 # A real click at a point of the client area, in pixels.
@@ -62,18 +62,32 @@ click() {
   xdotool mousemove --window "$window" $((border + $1)) $((caption + $2)) click 1
 }
 
+# Waits until the focus is on the control $1.
 expect_focus() {
   local seen
-  seen=$(probe focus)
-  [ "$seen" = "$1" ] || fail "focus on $seen, expected $1"
+  local seen status=0
+  seen=$(probe focus "$1" "$step_seconds") || status=$?
+  [ "$status" = 0 ] ||
+    fail "focus on $seen, expected $1 (probe status $status: $(cat "$work/probe.log"))"
 }
 
-# No box of that title within a second.
-expect_no_box() {
-  sleep 1
-  if probe box "$1" 0 >/dev/null; then
-    fail "a box titled $1 appeared"
-  fi
+# Presses the keys after $2, then $2 (Tab or Shift+Tab), and waits until the focus is on $1:
+# by then the window has handled the keys before it too.
+press_then_move() {
+  local next=$1 move=$2
+  shift 2
+  local key
+  for key in "$@"; do
+    xdotool key "$key"
+  done
+  xdotool key "$move"
+  expect_focus "$next"
+}
+
+# Clicks Read and waits until the read has enabled Command2.
+click_read() {
+  click "$read_x" "$read_y"
+  probe enabled Command2 "$step_seconds" || fail "Read did not enable Command2"
 }
 
 still_running() {
@@ -92,15 +106,19 @@ for next in Picture1 Text1 Text2 Text3 Text4 Command1; do
   xdotool key Tab
   expect_focus "$next"
 done
+for next in Text4 Text3 Text2 Text1 Picture1 Command1; do
+  xdotool key shift+Tab
+  expect_focus "$next"
+done
+press_then_move Picture1 Tab Return Escape
+if probe box "File Error" 0 >/dev/null; then
+  fail "Enter or Esc on Command1 brought a File Error box"
+fi
 xdotool key shift+Tab
-expect_focus Text4
-xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 expect_focus Command1
-xdotool key Return Escape
-expect_no_box "File Error"
 still_running "$missing"
 xdotool key space
-box=$(probe box "File Error") || fail "Space on Command1 brought no File Error box"
+box=$(probe box "File Error" "$step_seconds") || fail "Space on Command1 brought no File Error box"
 expected_box="icon: shown
 text: Cannot open Z:${missing//\//\\}\\vb_input.txt for reading: No such file or directory
 button: OK"
@@ -108,7 +126,6 @@ button: OK"
 $box
 expected
 $expected_box"
-sleep 0.3
 still_running "$missing"
 [ ! -e "$missing/vb_output.txt" ] || fail "a failed read wrote vb_output.txt"
 stop_program
@@ -120,16 +137,14 @@ for name in good "Größe部品 ok"; do
   mkdir "$good"
   write_sample_input "$good"
   start_program "$good"
-  click "$read_x" "$read_y"
-  sleep 0.5
+  click_read
   if [ -n "$screenshot" ] && [ "$name" = good ]; then
     mkdir -p "$(dirname "$screenshot")"
     import -window "$window" "$screenshot" || fail "no screenshot"
   fi
   xdotool key Tab
   expect_focus Command2
-  xdotool key Return Escape
-  sleep 1
+  press_then_move Command1 shift+Tab Return Escape
   still_running "$good"
   [ ! -e "$good/vb_output.txt" ] || fail "Enter or Esc on Command2 wrote vb_output.txt"
   click "$create_x" "$create_y"
@@ -144,13 +159,13 @@ rejected="$work/rejected"
 mkdir "$rejected"
 write_sample_input "$rejected"
 start_program "$rejected"
-click "$read_x" "$read_y"
-sleep 0.5
+click_read
 click "$nx_x" "$nx_y"
+expect_focus Text3
 xdotool key End BackSpace BackSpace BackSpace
 xdotool type 11
 click "$create_x" "$create_y"
-box=$(probe box "Macro Example") || fail "no box titled Macro Example"
+box=$(probe box "Macro Example" "$step_seconds") || fail "no box titled Macro Example"
 expected_box="icon: none
 text: NX must between 1 and 10
 button: OK"
@@ -158,10 +173,12 @@ button: OK"
 $box
 expected
 $expected_box"
+# Once the box is closed, the focus goes back to NX.
 xdotool key Return
-sleep 0.5
-expect_no_box "Macro Example"
 expect_focus Text3
+if probe box "Macro Example" 0 >/dev/null; then
+  fail "the box titled Macro Example stayed"
+fi
 still_running "$rejected"
 [ ! -e "$rejected/vb_output.txt" ] || fail "a rejected NX wrote vb_output.txt"
 stop_program

@@ -13,7 +13,7 @@ set -euo pipefail
 
 program=$1
 expected=$2
-step_seconds=${E2E_STEP_SECONDS:-20}
+step_seconds=${E2E_STEP_SECONDS:-60}
 reject_repeats=${E2E_REJECT_REPEATS:-1}
 
 # shellcheck source=../support/e2e.sh
@@ -29,16 +29,36 @@ export QT_QPA_PLATFORM=xcb
 start_program() {
   local folder=$1
   cp "$program" "$folder/plessard-macro-io"
+  wait_for_no_window '^Plessard Macro File IO Example$' ||
+    fail "the window of an earlier program stayed"
   (cd "$folder" && exec ./plessard-macro-io) >"$folder/program.log" 2>&1 &
   app=$!
   pids+=("$app")
-  window=$(timeout "$step_seconds" xdotool search --sync --onlyvisible \
-    --name '^Plessard Macro File IO Example$' | head -n 1) || fail "the window did not appear"
+  wait_for_window '^Plessard Macro File IO Example$' ||
+    fail "the window did not appear (log: $(cat "$folder/program.log"))"
+  window=$shown
 }
 
-# A real click at a point of the window's client area, in pixels.
+# Ends a program that is still running.
+stop_program() {
+  kill "$app"
+  wait "$app" 2>/dev/null || true
+}
+
+# A real click at a point of the window's client area, in pixels. The window takes its events
+# in the order they come and handles each to its end before the next, so a click or key sent
+# after another acts on what the one before left: no step waits for the window.
 click() {
   xdotool mousemove --window "$window" "$1" "$2" click 1
+}
+
+# Keys go where the X server's input focus is, which the window takes when it is clicked: waits
+# until it has.
+has_keyboard() {
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]
+}
+wait_for_keyboard() {
+  wait_until has_keyboard || fail "the window did not take the keyboard focus"
 }
 
 # Text1 (DX): 4320,2160 1215x315.
@@ -50,9 +70,7 @@ good="$work/good"
 mkdir "$good"
 write_sample_input "$good"
 start_program "$good"
-sleep 0.3
 click "$read_x" "$read_y"
-sleep 0.5
 click "$create_x" "$create_y"
 wait_for_end || fail "the program did not end after Create (log: $(cat "$good/program.log"))"
 [ "$status" = 0 ] || fail "the program ended with status $status"
@@ -63,13 +81,12 @@ echo "== read without an input file"
 missing="$work/missing"
 mkdir "$missing"
 start_program "$missing"
-sleep 0.3
 click "$read_x" "$read_y"
-timeout "$step_seconds" xdotool search --sync --onlyvisible --name '^File Error$' >/dev/null ||
+wait_for_window '^File Error$' ||
   fail "no window titled File Error"
-sleep 0.3
 kill -0 "$app" 2>/dev/null || fail "the program ended after a failed read"
 [ ! -e "$missing/vb_output.txt" ] || fail "a failed read wrote vb_output.txt"
+stop_program
 echo "ok: File Error shown, program still running"
 
 echo "== a rejected DX, $reject_repeats time(s)"
@@ -78,18 +95,16 @@ for attempt in $(seq 1 "$reject_repeats"); do
   mkdir "$rejected"
   write_sample_input "$rejected"
   start_program "$rejected"
-  sleep 0.3
   click "$read_x" "$read_y"
-  sleep 0.3
   click "$dx_x" "$dx_y"
+  wait_for_keyboard
   xdotool key ctrl+a
   xdotool type 1d1
   click "$create_x" "$create_y"
-  timeout "$step_seconds" xdotool search --sync --onlyvisible --name '^Macro Example$' >/dev/null ||
+  wait_for_window '^Macro Example$' ||
     fail "attempt $attempt: no window titled Macro Example (log: $(cat "$rejected/program.log"))"
   kill -0 "$app" 2>/dev/null || fail "attempt $attempt: the program ended after a rejected DX"
   [ ! -e "$rejected/vb_output.txt" ] || fail "attempt $attempt: a rejected DX wrote vb_output.txt"
-  kill "$app"
-  wait "$app" 2>/dev/null || true
+  stop_program
 done
 echo "ok: Macro Example shown each time, program still running, nothing written"

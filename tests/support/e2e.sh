@@ -39,16 +39,48 @@ read_y=$(twips_centre 360 375)
 create_x=$(twips_centre 3840 3735)
 create_y=$(twips_centre 3000 375)
 
-# Waits up to step_seconds for the program `app` to end and sets `status` to its exit status;
-# returns non-zero when it is still running by then.
-wait_for_end() {
-  status=
-  for _ in $(seq 1 $((step_seconds * 10))); do
-    if ! kill -0 "$app" 2>/dev/null; then
-      wait "$app" && status=0 || status=$?
-      return 0
-    fi
+# Runs the command until it succeeds, for at most step_seconds of the clock (a loaded machine
+# makes each try slower, not the bound shorter); returns non-zero when it never did.
+wait_until() {
+  local deadline=$((SECONDS + step_seconds))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.1
   done
-  return 1
+}
+
+# Sets `shown` to the ids of the visible windows titled $1 (an extended regular expression), one
+# a line. xdotool ends at an X error when a window goes while it looks at it (a program ending,
+# or wine replacing a window it made at start): that look fails, and the next one is new.
+look_for_windows() {
+  shown=$(xdotool search --onlyvisible --name "$1" 2>"$work/search.err") && return 0
+  ! grep -q 'X Error' "$work/search.err"
+}
+window_shows() {
+  look_for_windows "$1" && [ -n "$shown" ] && shown=$(head -n 1 <<<"$shown")
+}
+no_window_shows() {
+  look_for_windows "$1" && [ -z "$shown" ]
+}
+
+# Waits until a window titled $1 shows and sets `shown` to it.
+wait_for_window() {
+  wait_until window_shows "$1"
+}
+
+# Waits until no window titled $1 shows: a program that was ended leaves nothing that the next
+# one's search could find.
+wait_for_no_window() {
+  wait_until no_window_shows "$1"
+}
+
+# Waits for the program `app` to end and sets `status` to its exit status; returns non-zero
+# when it is still running by then.
+app_ended() {
+  ! kill -0 "$app" 2>/dev/null
+}
+wait_for_end() {
+  status=
+  wait_until app_ended || return 1
+  wait "$app" && status=0 || status=$?
 }

@@ -1,10 +1,13 @@
 // Looks at the running window from the Windows side, for the end-to-end test under wine:
-//   window_probe focus [SECONDS]        the name of the control that has the focus in the window
-//   window_probe box TITLE [SECONDS]    whether the message box of that title shows an icon, its
-//                                       text and its buttons
-// Waits up to SECONDS (default 10) for the window; prints one line a finding as UTF-8 and exits
-// 0, or exits 1 when there was no such window. Which icon a box shows is the Win32 view's own
-// choice and tested with it; here only whether there is one.
+//   window_probe focus NAME [SECONDS]    waits until the control NAME has the focus; prints the
+//                                        control that has it at the end ("(none)" for none)
+//   window_probe enabled NAME [SECONDS]  waits until the control NAME is enabled, then has the
+//                                        window paint what it shows
+//   window_probe box TITLE [SECONDS]     whether the message box of that title shows an icon,
+//                                        its text and its buttons
+// Waits up to SECONDS (default 10); prints one line a finding as UTF-8 and exits 0, or exits 1
+// when the condition did not come about in that time. Which icon a box shows is the Win32
+// view's own choice and tested with it; here only whether there is one.
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -32,12 +35,25 @@ void print(std::string_view line) {
     std::fputc('\n', stdout);
 }
 
+// Whether the time given has run out; counted on the clock, as a loaded machine makes every look
+// slower.
+class Deadline {
+  public:
+    explicit Deadline(int seconds) noexcept
+        : end_(::GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000U) {}
+    [[nodiscard]] bool passed() const noexcept { return ::GetTickCount64() >= end_; }
+
+  private:
+    ULONGLONG end_;
+};
+
 HWND wait_for(const wchar_t* class_name, const std::wstring& title, int seconds) {
-    for (int attempt = 0;; ++attempt) {
+    const Deadline deadline(seconds);
+    for (;;) {
         if (const HWND window = ::FindWindowW(class_name, title.c_str())) {
             return window;
         }
-        if (attempt >= seconds * 10) {
+        if (deadline.passed()) {
             return nullptr;
         }
         ::Sleep(100);
@@ -62,30 +78,73 @@ std::vector<HWND> children_of(HWND parent) {
     return children;
 }
 
-int focus(int seconds) {
+HWND main_window(int seconds) {
     const std::wstring caption =
         plessard::platform::utf16_from_utf8(plessard::form::window_caption);
-    const HWND window = wait_for(L"PlessardMacroIoWindow", caption, seconds);
-    if (window == nullptr) {
+    return wait_for(L"PlessardMacroIoWindow", caption, seconds);
+}
+
+// The place in the layout table of the control of that name, or the table's size for none.
+std::size_t control_named(std::wstring_view name) {
+    for (std::size_t i = 0; i < plessard::form::controls.size(); ++i) {
+        if (plessard::platform::utf16_from_utf8(plessard::form::controls[i].name) == name) {
+            return i;
+        }
+    }
+    return plessard::form::controls.size();
+}
+
+// The name of the control that has the focus in the window's thread, or "(none)" while none
+// of the window's controls has it (a message box's button, or the moment before the first).
+std::string_view focused_control(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) != FALSE) {
+        const int id = ::GetDlgCtrlID(info.hwndFocus);
+        for (std::size_t i = 0; i < plessard::form::controls.size(); ++i) {
+            if (plessard::win32::control_id(i) == id) {
+                return plessard::form::controls[i].name;
+            }
+        }
+    }
+    return "(none)";
+}
+
+// Keys reach the window as they are handled: the focus is read until it has come where the
+// keys sent so far should have taken it.
+int focus(std::wstring_view expected, int seconds) {
+    const HWND window = main_window(seconds);
+    const std::size_t index = control_named(expected);
+    if (window == nullptr || index == plessard::form::controls.size()) {
         return 1;
     }
-    // The window shows before its first control takes the focus: a moment without one is
-    // waited out.
-    for (int attempt = 0; attempt <= seconds * 10; ++attempt) {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof(info);
-        if (::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) != FALSE) {
-            const int id = ::GetDlgCtrlID(info.hwndFocus);
-            for (std::size_t i = 0; i < plessard::form::controls.size(); ++i) {
-                if (plessard::win32::control_id(i) == id) {
-                    print(plessard::form::controls[i].name);
-                    return 0;
-                }
-            }
+    const std::string_view wanted = plessard::form::controls[index].name;
+    const Deadline deadline(seconds);
+    std::string_view seen = focused_control(window);
+    while (seen != wanted && !deadline.passed()) {
+        ::Sleep(100);
+        seen = focused_control(window);
+    }
+    print(seen);
+    return seen == wanted ? 0 : 1;
+}
+
+int enabled(std::wstring_view name, int seconds) {
+    const HWND window = main_window(seconds);
+    const std::size_t index = control_named(name);
+    if (window == nullptr || index == plessard::form::controls.size()) {
+        return 1;
+    }
+    const HWND control = ::GetDlgItem(window, plessard::win32::control_id(index));
+    const Deadline deadline(seconds);
+    while (::IsWindowEnabled(control) == FALSE) {
+        if (deadline.passed()) {
+            return 1;
         }
         ::Sleep(100);
     }
-    print("(none)");
+    // What the click changed is painted before a picture of the window is taken.
+    ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     return 0;
 }
 
@@ -128,12 +187,18 @@ int wmain(int argc, wchar_t* argv[]) {
     // Lines end in LF alone, as the script that reads them expects.
     ::_setmode(::_fileno(stdout), _O_BINARY);
     const std::wstring_view command = argc > 1 ? argv[1] : L"";
-    if (command == L"focus" && (argc == 2 || argc == 3)) {
-        return focus(argc == 3 ? ::_wtoi(argv[2]) : default_seconds);
+    const int seconds = argc == 4 ? ::_wtoi(argv[3]) : default_seconds;
+    if (command == L"focus" && (argc == 3 || argc == 4)) {
+        return focus(argv[2], seconds);
+    }
+    if (command == L"enabled" && (argc == 3 || argc == 4)) {
+        return enabled(argv[2], seconds);
     }
     if (command == L"box" && (argc == 3 || argc == 4)) {
-        return box(argv[2], argc == 4 ? ::_wtoi(argv[3]) : default_seconds);
+        return box(argv[2], seconds);
     }
-    std::fputs("usage: window_probe focus [SECONDS] | window_probe box TITLE [SECONDS]\n", stderr);
+    std::fputs(
+        "usage: window_probe focus|enabled NAME [SECONDS] | window_probe box TITLE [SECONDS]\n",
+        stderr);
     return 2;
 }

@@ -44,32 +44,31 @@ ParameterCheck checked(const std::array<std::string_view, field_count>& texts) {
     }
 }
 
-bool is_gap(std::size_t field) noexcept {
-    return field < 2;
+const plessard::params::ParameterRule& rule(std::size_t field) noexcept {
+    return plessard::params::rule_of(static_cast<ParameterField>(field));
 }
 
 // The message a field's text earns on its own, told apart by its kind alone.
 void check_message(std::size_t field, std::string_view text, const ParameterRejection& rejection) {
-    const std::string name = plessard::params::field_name(static_cast<ParameterField>(field));
-    const std::string empty = "Please enter a value for " + name;
-    const std::string not_numeric = "Invalid value for for " + name;
-    const std::string range =
-        name + (is_gap(field) ? " must between 0 and 100" : " must between 1 and 10");
+    const auto id = static_cast<ParameterField>(field);
     const std::string_view trimmed = plessard::platform::trim_text(text);
     if (trimmed.empty()) {
-        require(rejection.message == empty, "a blank text did not get its field's empty message");
+        require(rejection.message == plessard::params::empty_message(id),
+                "a blank text did not get its field's empty message");
     } else if (!plessard::platform::is_numeric_text(trimmed)) {
-        require(rejection.message == not_numeric,
+        require(rejection.message == plessard::params::not_numeric_message(id),
                 "a text that is not a number did not get its field's not-numeric message");
     } else {
-        require(rejection.message == range,
+        require(rejection.message == plessard::params::range_message(id),
                 "a number that failed did not get its field's range message");
     }
 }
 
 // A passing gap is the single nearest to the value of its text.
-void check_gap(std::string_view text, float gap) {
-    require(gap >= 0.0F && gap <= 100.0F, "a gap outside 0 to 100 passed");
+void check_gap(std::size_t field, std::string_view text, float gap) {
+    require(
+        gap >= static_cast<float>(rule(field).low) && gap <= static_cast<float>(rule(field).high),
+        "a gap outside its range passed");
     const double value = plessard::platform::text_value(plessard::platform::trim_text(text));
     const double error = std::fabs(static_cast<double>(gap) - value);
     for (const float neighbour : {std::nextafter(gap, -std::numeric_limits<float>::infinity()),
@@ -80,8 +79,9 @@ void check_gap(std::string_view text, float gap) {
 }
 
 // A passing count is the integer nearest to the value of its text.
-void check_count(std::string_view text, std::int32_t count) {
-    require(count >= 1 && count <= 10, "a count outside 1 to 10 passed");
+void check_count(std::size_t field, std::string_view text, std::int32_t count) {
+    require(count >= rule(field).low && count <= rule(field).high,
+            "a count outside its range passed");
     const double value = plessard::platform::text_value(plessard::platform::trim_text(text));
     require(std::fabs(value - static_cast<double>(count)) <= 0.5,
             "a count is not the integer nearest to the value of its text");
@@ -128,10 +128,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto* parameters = std::get_if<ArrayParameters>(&check);
     require(parameters != nullptr, "texts that each pass on their own were rejected together");
-    check_gap(texts[0], parameters->DX);
-    check_gap(texts[1], parameters->DY);
-    check_count(texts[2], parameters->NX);
-    check_count(texts[3], parameters->NY);
+    check_gap(0, texts[0], parameters->DX);
+    check_gap(1, texts[1], parameters->DY);
+    check_count(2, texts[2], parameters->NX);
+    check_count(3, texts[3], parameters->NY);
     require(parameters->DX == alone_values[0].DX && parameters->DY == alone_values[1].DY &&
                 parameters->NX == alone_values[2].NX && parameters->NY == alone_values[3].NY,
             "a field's value depends on the other fields");

@@ -28,7 +28,8 @@ QRect pixels(const form::Control& control) {
             form::twips_to_pixels(control.width), form::twips_to_pixels(control.height)};
 }
 
-QWidget* create_control(const form::Control& control, QWidget* parent) {
+QWidget* create_control(std::size_t index, QWidget* parent) {
+    const form::Control& control = form::controls[index];
     const QString caption = from_utf8(control.caption);
     QWidget* widget = nullptr;
     switch (control.kind) {
@@ -65,8 +66,8 @@ QWidget* create_control(const form::Control& control, QWidget* parent) {
     }
     widget->setObjectName(from_utf8(control.name));
     widget->setGeometry(pixels(control));
-    if (!control.tool_tip.empty()) {
-        widget->setToolTip(from_utf8(control.tool_tip));
+    if (const std::string tip = form::tool_tip(index); !tip.empty()) {
+        widget->setToolTip(from_utf8(tip));
     }
     return widget;
 }
@@ -94,7 +95,7 @@ QtFormView::QtFormView(QWidget* parent) : QWidget(parent) {
     // Created in tab order, so the focus chain follows the table; labels take no focus.
     std::array<QWidget*, form::controls.size()> widgets{};
     for (std::size_t i = 0; i < form::controls.size(); ++i) {
-        widgets[i] = create_control(form::controls[i], this);
+        widgets[i] = create_control(i, this);
     }
     command1_ = static_cast<QPushButton*>(widgets[form::command1_index]);
     command2_ = static_cast<QPushButton*>(widgets[form::command2_index]);

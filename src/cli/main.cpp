@@ -13,6 +13,7 @@
 #include "cli/exit_status.h"
 #include "cli/write_command.h"
 #include "input/part_dimensions.h"
+#include "params/parameter_rules.h"
 #include "platform/command_line.h"
 #include "platform/message_text.h"
 
@@ -88,13 +89,14 @@ int run(const std::vector<std::string>& arguments) {
                      "The macro file to write (\"-\": standard output)")
         ->check(file_name)
         ->capture_default_str();
-    write->add_option("--dx", write_options.dx, "Gap between parts along X, 0 to 100")
+    using plessard::params::ParameterField;
+    write->add_option("--dx", write_options.dx, plessard::params::hint(ParameterField::DX))
         ->capture_default_str();
-    write->add_option("--dy", write_options.dy, "Gap between parts along Y, 0 to 100")
+    write->add_option("--dy", write_options.dy, plessard::params::hint(ParameterField::DY))
         ->capture_default_str();
-    write->add_option("--nx", write_options.nx, "Number of parts along X, 1 to 10")
+    write->add_option("--nx", write_options.nx, plessard::params::hint(ParameterField::NX))
         ->capture_default_str();
-    write->add_option("--ny", write_options.ny, "Number of parts along Y, 1 to 10")
+    write->add_option("--ny", write_options.ny, plessard::params::hint(ParameterField::NY))
         ->capture_default_str();
 
     std::string check_file;

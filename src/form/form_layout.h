@@ -2,9 +2,11 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "form/form_view.h"
+#include "params/parameter_rules.h"
 
 namespace plessard::form {
 
@@ -24,8 +26,8 @@ enum class ControlKind {
     text_box,       // single line, text of any length
 };
 
-// One control: its name, kind, first caption or text, place in twips from the top-left corner
-// of the client area, and the hint shown when the pointer rests on it (text boxes only).
+// One control: its name, kind, first caption or text, and place in twips from the top-left
+// corner of the client area.
 struct Control {
     std::string_view name;
     ControlKind kind;
@@ -34,7 +36,6 @@ struct Control {
     int top;
     int width;
     int height;
-    std::string_view tool_tip = {};
 };
 
 // The 23 controls in tab order: a control's place in the table is its tab index. Text boxes
@@ -59,12 +60,10 @@ inline constexpr std::array<Control, 23> controls{{
     {"Label14", ControlKind::caption_label, "DY", 5880, 2160, 375, 315},
     {"Label15", ControlKind::caption_label, "NX", 3840, 2520, 375, 315},
     {"Label16", ControlKind::caption_label, "NY", 5880, 2520, 375, 315},
-    {"Text1", ControlKind::text_box, "", 4320, 2160, 1215, 315,
-     "Gap between parts along X, 0 to 100"},
-    {"Text2", ControlKind::text_box, "", 6360, 2160, 1215, 315,
-     "Gap between parts along Y, 0 to 100"},
-    {"Text3", ControlKind::text_box, "", 4320, 2520, 1215, 315, "Number of parts along X, 1 to 10"},
-    {"Text4", ControlKind::text_box, "", 6360, 2520, 1215, 315, "Number of parts along Y, 1 to 10"},
+    {"Text1", ControlKind::text_box, "", 4320, 2160, 1215, 315},
+    {"Text2", ControlKind::text_box, "", 6360, 2160, 1215, 315},
+    {"Text3", ControlKind::text_box, "", 4320, 2520, 1215, 315},
+    {"Text4", ControlKind::text_box, "", 6360, 2520, 1215, 315},
 }};
 
 // The place in the table of the control of that name; an unknown name does not compile.
@@ -93,6 +92,17 @@ inline constexpr std::array<std::size_t, 4> text_box_indices{index_of("Text1"), 
 }
 [[nodiscard]] constexpr std::size_t index_of(ValueLabel label) noexcept {
     return value_label_indices[static_cast<std::size_t>(label)];
+}
+
+// The hint shown while the pointer rests on the control at this place in the table: a text box
+// tells what its field holds and its range; the other controls have none.
+[[nodiscard]] inline std::string tool_tip(std::size_t index) {
+    for (std::size_t box = 0; box < text_box_indices.size(); ++box) {
+        if (text_box_indices[box] == index) {
+            return params::hint(static_cast<params::ParameterField>(box));
+        }
+    }
+    return {};
 }
 
 // Twips to whole pixels at a screen's dots per inch, halves away from zero, as the platform's

@@ -4,7 +4,7 @@
 
 namespace plessard::params {
 
-// The rectangular array of parts: gaps DX, DY (0 to 100) and counts NX, NY (1 to 10).
+// The rectangular array of parts: gaps DX, DY and counts NX, NY, each within its rule.
 struct ArrayParameters {
     float DX = 0.0F;
     float DY = 0.0F;

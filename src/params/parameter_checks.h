@@ -5,11 +5,9 @@
 #include <variant>
 
 #include "params/array_parameters.h"
+#include "params/parameter_rules.h"
 
 namespace plessard::params {
-
-// The fields in the order they are checked; the index is also the text box (0 is Text1).
-enum class ParameterField { DX = 0, DY = 1, NX = 2, NY = 3 };
 
 struct ParameterTexts {
     std::string_view DX;
@@ -34,7 +32,5 @@ using ParameterCheck = std::variant<ArrayParameters, ParameterRejection>;
 // Checks DX, DY, NX, NY in that order and stops at the first failure. Never raises: a count
 // beyond the 32-bit range is out of range like any other.
 [[nodiscard]] ParameterCheck check_array_parameters(const ParameterTexts& texts);
-
-[[nodiscard]] const char* field_name(ParameterField field) noexcept;
 
 }  // namespace plessard::params

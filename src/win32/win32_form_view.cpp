@@ -80,8 +80,8 @@ void Win32FormView::create_controls(HINSTANCE instance) {
             // takes text of any length.
             ::SendMessageW(controls_[i], EM_SETLIMITTEXT, 0, 0);
         }
-        if (!control.tool_tip.empty()) {
-            tips_->set(controls_[i], platform::utf16_from_utf8(control.tool_tip));
+        if (const std::string tip = form::tool_tip(i); !tip.empty()) {
+            tips_->set(controls_[i], platform::utf16_from_utf8(tip));
         }
     }
 }

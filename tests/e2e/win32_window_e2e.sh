@@ -41,7 +41,7 @@ start_program() {
   app=$!
   pids+=("$app")
   wait_for_window "$main_title" ||
-    fail "the window did not appear ($(app_ended && echo ended || echo running); log: $(cat "$folder/program.log"))"
+    fail "the window did not appear ($(app_ended && echo ended || echo running); log: $(cat "$folder/program.log"); xdotool: $(cat "$work/search.err"))"
   window=$shown
   # Without a window manager wine draws the frame inside the X window: the client area sits
   # centred across and at the bottom, below the caption.

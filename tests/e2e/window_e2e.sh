@@ -35,7 +35,7 @@ start_program() {
   app=$!
   pids+=("$app")
   wait_for_window '^Plessard Macro File IO Example$' ||
-    fail "the window did not appear (log: $(cat "$folder/program.log"))"
+    fail "the window did not appear (log: $(cat "$folder/program.log"); xdotool: $(cat "$work/search.err"))"
   window=$shown
 }
 

@@ -70,6 +70,8 @@ class QtFormViewTest : public QObject {
         QCOMPARE(window.window.size(), QSize(523, 248));
         QCOMPARE(window.text("Text1")->text(), QStringLiteral("1"));
         QCOMPARE(window.text("Text4")->text(), QStringLiteral("3"));
+        QCOMPARE(window.text("Text3")->toolTip(),
+                 QStringLiteral("Number of parts along X, 1 to 10"));
         QCOMPARE(window.label("Label1")->text(), QString());
         QVERIFY(window.button("Command1")->isEnabled());
         QVERIFY(!window.button("Command2")->isEnabled());

@@ -12,7 +12,6 @@
 
 #include "fuzz_property.h"
 #include "macro/fmt.h"
-#include "macro/format_number.h"
 #include "macro/macro_number.h"
 #include "platform/error.h"
 #include "platform/number_text.h"
@@ -40,9 +39,9 @@ void check_finite(float value) {
     require(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())) == text,
             "fmt into a buffer and fmt into a string gave other texts");
     require(text.size() < plessard::macro::fmt_capacity, "the text does not fit fmt's buffer");
-    require(plessard::macro::detail::format_number_from_shortest(value) == text,
+    require(plessard::macro::detail::fmt_from_shortest(value) == text,
             "fmt does not round the shortest digits of the single");
-    if (const auto exact = plessard::macro::detail::format_number_exactly(value)) {
+    if (const auto exact = plessard::macro::detail::fmt_exactly(value)) {
         require(*exact == text, "the fast way and the shortest digits gave other texts");
     }
     if (const auto fault = plessard::macro::macro_number_fault(text)) {

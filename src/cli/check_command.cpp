@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/exit_status.h"
-#include "macro/macro_number.h"
+#include "platform/decimal_text.h"
 #include "platform/error.h"
 #include "platform/message_text.h"
 
@@ -26,8 +26,8 @@ std::string summary_text(const macro::MacroCheck& check) {
            "  parts      " + std::to_string(check.parts) + "\n" +                        //
            "  rectangle  (" + texts[0] + ", " + texts[1] + ") to (" + texts[2] + ", " +  //
            texts[3] + ")\n" +                                                            //
-           "  width      " + macro::decimal_text(width) + "\n" +                         //
-           "  height     " + macro::decimal_text(height) + "\n";
+           "  width      " + platform::decimal_text(width) + "\n" +                      //
+           "  height     " + platform::decimal_text(height) + "\n";
 }
 
 }  // namespace

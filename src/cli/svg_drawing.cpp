@@ -5,9 +5,10 @@
 #include <numbers>
 #include <string>
 
-#include "cli/drawing_number.h"
 #include "platform/ascii.h"
+#include "platform/decimal_text.h"
 #include "platform/message_text.h"
+#include "platform/shortest_text.h"
 
 namespace plessard::cli {
 namespace {
@@ -16,6 +17,10 @@ using macro::MacroBounds;
 using macro::MacroPoint;
 using macro::MacroSegment;
 using macro::SegmentKind;
+using platform::decimal_text;
+
+// Coordinates and sizes in the drawing, without arithmetic noise.
+constexpr platform::Rounding in_drawing = platform::Rounding::drawing;
 
 // The longer side of the picture, in the user units of the document. Text is sized in these
 // units, so a part number has the same size on the page whatever the file's own units are: a
@@ -54,7 +59,7 @@ std::string escaped(const std::string& text) {
 // Geometry keeps the numbers of the macro file, X to the right and Y upward; the group
 // around it turns them into the picture.
 std::string file_point(const MacroPoint& point) {
-    return drawing_number(point.x) + "," + drawing_number(point.y);
+    return decimal_text(point.x, in_drawing) + "," + decimal_text(point.y, in_drawing);
 }
 
 // A margin of a few percent of the drawing; an empty drawing (every dimension zero) still gets
@@ -82,8 +87,9 @@ struct PictureSpace {
     [[nodiscard]] double y(double file_y) const { return (top - file_y) * scale; }
     // The same as an SVG transform of the file's numbers.
     [[nodiscard]] std::string transform() const {
-        return "matrix(" + exact_number(scale) + " 0 0 " + exact_number(-scale) + " " +
-               exact_number(-left * scale) + " " + exact_number(top * scale) + ")";
+        return "matrix(" + platform::shortest_text(scale) + " 0 0 " +
+               platform::shortest_text(-scale) + " " + platform::shortest_text(-left * scale) +
+               " " + platform::shortest_text(top * scale) + ")";
     }
 
     double scale = 1.0;  // picture units per file unit
@@ -117,8 +123,9 @@ class PartPaths final : public macro::ContourVisitor {
         }
         // In the file's own numbers, Y upward, counter-clockwise is the positive-angle
         // direction of SVG: sweep flag 1. Clockwise is flag 0.
-        const std::string arc = " A" + drawing_number(radius) + "," + drawing_number(radius) +
-                                " 0 " + (sweep > std::numbers::pi ? "1" : "0") + "," +
+        const std::string arc = " A" + decimal_text(radius, in_drawing) + "," +
+                                decimal_text(radius, in_drawing) + " 0 " +
+                                (sweep > std::numbers::pi ? "1" : "0") + "," +
                                 (segment.kind == SegmentKind::arc_ccw ? "1" : "0") + " ";
         if (macro::is_full_circle(segment)) {
             // One arc cannot end where it starts; two halves through the opposite point can.
@@ -167,10 +174,11 @@ class PartNumbers final : public macro::ContourVisitor {
         const double smaller_side = std::min(width, height) * space_.scale;
         const double size =
             smaller_side > 0.0 ? std::max(smaller_side * 0.2, smallest_label) : picture_size * 0.02;
-        out_.print_line("  <text x=\"" + drawing_number(space_.x(bounds.left + width / 4.0)) +
-                        "\" y=\"" + drawing_number(space_.y(bounds.bottom + height / 4.0)) +
-                        "\" font-size=\"" + drawing_number(size) + "\">" + std::to_string(part_) +
-                        "</text>");
+        out_.print_line("  <text x=\"" +
+                        decimal_text(space_.x(bounds.left + width / 4.0), in_drawing) + "\" y=\"" +
+                        decimal_text(space_.y(bounds.bottom + height / 4.0), in_drawing) +
+                        "\" font-size=\"" + decimal_text(size, in_drawing) + "\">" +
+                        std::to_string(part_) + "</text>");
     }
 
   private:
@@ -183,14 +191,15 @@ class PartNumbers final : public macro::ContourVisitor {
 
 void write_svg(platform::LineSink& out, const macro::MacroCheck& check, std::string_view bytes) {
     const PictureSpace space(check.extent);
-    const std::string scale = exact_number(space.scale);
+    const std::string scale = platform::shortest_text(space.scale);
 
     out.print_line(R"(<?xml version="1.0" encoding="UTF-8"?>)");
     out.print_line(R"(<svg xmlns="http://www.w3.org/2000/svg" version="1.1")");
-    out.print_line("     width=\"" + drawing_number(std::max(1.0, std::round(space.width))) +
-                   "\" height=\"" + drawing_number(std::max(1.0, std::round(space.height))) + "\"");
-    out.print_line("     viewBox=\"0 0 " + drawing_number(space.width) + " " +
-                   drawing_number(space.height) + "\">");
+    out.print_line(
+        "     width=\"" + decimal_text(std::max(1.0, std::round(space.width)), in_drawing) +
+        "\" height=\"" + decimal_text(std::max(1.0, std::round(space.height)), in_drawing) + "\"");
+    out.print_line("     viewBox=\"0 0 " + decimal_text(space.width, in_drawing) + " " +
+                   decimal_text(space.height, in_drawing) + "\">");
     out.print_line("  <title>" + escaped(check.file_name) + ": " +
                    platform::plural(check.parts, "part", "parts") + "</title>");
     out.print_line(
@@ -201,8 +210,8 @@ void write_svg(platform::LineSink& out, const macro::MacroCheck& check, std::str
     // (librsvg, for one) one unit of the picture at the document's own size, thinner or wider
     // with the zoom. The outlines live in the file's units, where that unit is 1 / scale.
     out.print_line("  <style>");
-    out.print_line("    path { fill: none; stroke-width: " + exact_number(1.0 / space.scale) +
-                   "; stroke-linejoin: round; }");
+    out.print_line("    path { fill: none; stroke-width: " +
+                   platform::shortest_text(1.0 / space.scale) + "; stroke-linejoin: round; }");
     out.print_line("    @supports (vector-effect: non-scaling-stroke) {");
     out.print_line("      path { stroke-width: 1px; vector-effect: non-scaling-stroke; }");
     out.print_line("    }");

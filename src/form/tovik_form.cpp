@@ -11,7 +11,7 @@
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
 #include "platform/error.h"
-#include "platform/number_text.h"
+#include "platform/shortest_text.h"
 
 namespace plessard::form {
 namespace {

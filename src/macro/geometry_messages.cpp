@@ -2,28 +2,18 @@
 
 #include <cmath>
 
-#include "macro/macro_number.h"
-#include "platform/number_text.h"
+#include "platform/decimal_text.h"
 
 namespace plessard::macro::detail {
 namespace {
 
-// A number for a message, to a tenth of the last written decimal: numbers read from the file
-// come back as written, computed ones (a radius, the edge of an arc) without binary noise.
-// Beyond a thousand million million the digits say nothing more than the exponent form does,
-// and a message stays short whatever the file holds.
-std::string rounded_text(double value) {
-    if (std::fabs(value) < 1e11) {
-        return decimal_text(std::round(value * 1e4) / 1e4);
-    }
-    if (std::fabs(value) < 1e15) {
-        return decimal_text(value);
-    }
-    return platform::shortest_text(value);
-}
+using platform::decimal_text;
+// Numbers in messages: those read from the file come back as written, computed ones (a radius,
+// the edge of an arc) without binary noise.
+constexpr platform::Rounding in_message = platform::Rounding::message;
 
 std::string point_text(const MacroPoint& point) {
-    return "(" + rounded_text(point.x) + ", " + rounded_text(point.y) + ")";
+    return "(" + decimal_text(point.x, in_message) + ", " + decimal_text(point.y, in_message) + ")";
 }
 
 }  // namespace
@@ -40,15 +30,16 @@ bool changes_radius(const MacroSegment& arc) noexcept {
 }
 
 std::string radius_message(const MacroSegment& arc) {
-    return "the arc changes its radius: " + rounded_text(distance(arc.centre, arc.start)) +
-           " from the centre " + point_text(arc.centre) + " to its start " + point_text(arc.start) +
-           ", " + rounded_text(distance(arc.centre, arc.end)) + " to its end " +
+    return "the arc changes its radius: " +
+           decimal_text(distance(arc.centre, arc.start), in_message) + " from the centre " +
+           point_text(arc.centre) + " to its start " + point_text(arc.start) + ", " +
+           decimal_text(distance(arc.centre, arc.end), in_message) + " to its end " +
            point_text(arc.end);
 }
 
 std::string full_circle_message(const MacroSegment& arc) {
     return "the arc ends where it starts: it is drawn as the full circle of radius " +
-           rounded_text(arc_radius(arc)) + " about " + point_text(arc.centre);
+           decimal_text(arc_radius(arc), in_message) + " about " + point_text(arc.centre);
 }
 
 // A closed contour ends on the very text it starts with, since any writer computes both from

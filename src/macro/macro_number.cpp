@@ -84,33 +84,4 @@ std::optional<std::string> macro_number_fault(std::string_view text) {
     return std::nullopt;
 }
 
-std::string decimal_text(double value) {
-    if (value == 0.0) {
-        return "0.0";
-    }
-    if (!std::isfinite(value)) {
-        return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
-    }
-    // The shortest digits that read back as the value, laid out without an exponent. (Fixed
-    // notation straight from to_chars would spell out every binary digit of a large value:
-    // 3.4028235e38 as 340282349999999991754788743781432688640.)
-    const auto [negative, digits, exponent] = platform::shortest_digits(value);
-    const long point = static_cast<long>(exponent) + 1;  // digits before the point
-    std::string text = negative ? "-" : "";
-    if (point <= 0) {
-        text += "0.";
-        text.append(static_cast<std::size_t>(-point), '0');
-        text += digits;
-    } else if (static_cast<std::size_t>(point) >= digits.size()) {
-        text += digits;
-        text.append(static_cast<std::size_t>(point) - digits.size(), '0');
-        text += ".0";
-    } else {
-        text += digits.substr(0, static_cast<std::size_t>(point));
-        text += ".";
-        text += digits.substr(static_cast<std::size_t>(point));
-    }
-    return text;
-}
-
 }  // namespace plessard::macro

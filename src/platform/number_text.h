@@ -1,9 +1,7 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace plessard::platform {
@@ -44,23 +42,5 @@ struct SingleValue {
 [[nodiscard]] inline bool overflows_single(double value) noexcept {
     return !(value < 0x1.ffffffp+127 && value > -0x1.ffffffp+127);
 }
-
-// The shortest decimal digits that read back as the same value: value is d1.d2d3... times ten
-// to the exponent. Finite values only.
-struct ShortestDigits {
-    bool negative = false;
-    std::string digits;
-    int exponent = 0;
-};
-[[nodiscard]] ShortestDigits shortest_digits(float value);
-[[nodiscard]] ShortestDigits shortest_digits(double value);
-
-// The shortest text that reads back as the same value, as to_chars writes it ("1e+38", "inf").
-[[nodiscard]] std::string shortest_text(float value);
-[[nodiscard]] std::string shortest_text(double value);
-
-// The shortest text that reads back as the same single, with a leading blank when the value
-// is not negative (so -0 shows " 0").
-[[nodiscard]] std::string number_text(float value);
 
 }  // namespace plessard::platform

@@ -60,27 +60,5 @@ INSTANTIATE_TEST_SUITE_P(
                    "beyond the single-precision range"}),
     testing::CaseName{});
 
-struct DecimalCase {
-    const char* name;
-    double value;
-    const char* text;
-};
-
-class DecimalTextTable : public ::testing::TestWithParam<DecimalCase> {};
-
-TEST_P(DecimalTextTable, GivesShortestPlainDecimal) {
-    EXPECT_EQ(decimal_text(GetParam().value), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, DecimalTextTable,
-    ::testing::Values(
-        DecimalCase{"whole", 45.0, "45.0"}, DecimalCase{"tenths", 8.8, "8.8"},
-        DecimalCase{"negative", -0.8, "-0.8"}, DecimalCase{"zero", 0.0, "0.0"},
-        DecimalCase{"minus_zero", -0.0, "0.0"}, DecimalCase{"thousandths", 12.346, "12.346"},
-        DecimalCase{"no_exponent", 3.4028235e38, "340282350000000000000000000000000000000.0"},
-        DecimalCase{"small", 0.0005, "0.0005"}, DecimalCase{"infinity", INFINITY, "inf"}),
-    testing::CaseName{});
-
 }  // namespace
 }  // namespace plessard::macro

@@ -7,10 +7,10 @@
 #include <type_traits>
 #include <utility>
 
-#include "macro/contour_measure.h"
-#include "macro/geometry_messages.h"
-#include "macro/problem_list.h"
-#include "macro/record_grammar.h"
+#include "macro/detail/contour_measure.h"
+#include "macro/detail/geometry_messages.h"
+#include "macro/detail/problem_list.h"
+#include "macro/detail/record_grammar.h"
 #include "macro/record_table.h"
 #include "platform/message_text.h"
 #include "platform/whole_file.h"

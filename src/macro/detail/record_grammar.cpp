@@ -1,4 +1,4 @@
-#include "macro/record_grammar.h"
+#include "macro/detail/record_grammar.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "macro/contour_measure.h"
+#include "macro/detail/contour_measure.h"
 
 namespace plessard::macro {
 

@@ -1,4 +1,4 @@
-#include "macro/problem_list.h"
+#include "macro/detail/problem_list.h"
 
 #include <algorithm>
 

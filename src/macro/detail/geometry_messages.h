@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "macro/contour_measure.h"
+#include "macro/detail/contour_measure.h"
 #include "macro/macro_geometry.h"
 #include "macro/macro_reader.h"
 

@@ -1,4 +1,4 @@
-#include "macro/geometry_messages.h"
+#include "macro/detail/geometry_messages.h"
 
 #include <cmath>
 

@@ -4,8 +4,6 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/whole_file.h"
-
 namespace plessard::input {
 namespace {
 
@@ -28,17 +26,17 @@ bool ends_field(int c) noexcept {
 }  // namespace
 
 FieldReader::FieldReader(std::optional<platform::SystemFile> file, std::string data,
-                         std::string name)
-    : file_(std::move(file)), buffer_(std::move(data)), name_(std::move(name)) {}
+                         std::string name, std::size_t limit)
+    : file_(std::move(file)), buffer_(std::move(data)), name_(std::move(name)), limit_(limit) {}
 
-FieldReader FieldReader::open(const std::filesystem::path& path) {
+FieldReader FieldReader::open(const std::filesystem::path& path, std::size_t limit) {
     auto file = platform::SystemFile::open(path, platform::FileAccess::read);
     std::string name = file.name();
-    return FieldReader(std::move(file), {}, std::move(name));
+    return FieldReader(std::move(file), {}, std::move(name), limit);
 }
 
-FieldReader FieldReader::from_memory(std::string data, std::string name) {
-    return FieldReader(std::nullopt, std::move(data), std::move(name));
+FieldReader FieldReader::from_memory(std::string data, std::string name, std::size_t limit) {
+    return FieldReader(std::nullopt, std::move(data), std::move(name), limit);
 }
 
 int FieldReader::peek_byte() {
@@ -58,7 +56,7 @@ int FieldReader::peek_byte() {
         position_ = 0;
     }
     // Blanks without end (a gibibyte of them before the numbers) stop here, in a moment.
-    if (consumed_ + position_ >= platform::read_limit) {
+    if (consumed_ + position_ >= limit_) {
         return beyond_limit;
     }
     return static_cast<unsigned char>(buffer_[position_]);

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/whole_file.h"
 #include "support/case_name.h"
 #include "support/temp_folder.h"
 
@@ -111,20 +110,20 @@ struct LimitCase {
 
 class ReadLimit : public ::testing::TestWithParam<LimitCase> {};
 
-// Nothing past the first read_limit bytes is taken, from a file or from memory: blanks without
-// end before the numbers stop the reader there.
+// A reader's limit, here over three chunks of a file and a bit: nothing past it is taken, from
+// a file or from memory; blanks without end before the numbers stop the reader there.
+constexpr std::size_t limit = 3 * 4096 + 100;
+
 TEST_P(ReadLimit, StopsTheFieldsThere) {
     const LimitCase& row = GetParam();
     std::string data = row.head;
     data.append(row.blanks, ' ');
     data += row.text;
-    EXPECT_EQ(fields_of(FieldReader::from_memory(data, "memory")), row.fields);
+    EXPECT_EQ(fields_of(FieldReader::from_memory(data, "memory", limit)), row.fields);
     const TempFolder folder;
     folder.write("blanks.txt", data);
-    EXPECT_EQ(fields_of(FieldReader::open(folder.path() / "blanks.txt")), row.fields);
+    EXPECT_EQ(fields_of(FieldReader::open(folder.path() / "blanks.txt", limit)), row.fields);
 }
-
-constexpr std::size_t limit = platform::read_limit;
 
 INSTANTIATE_TEST_SUITE_P(
     Data, ReadLimit,

@@ -62,14 +62,14 @@ TEST(Fmt, TheFastWayAgreesWithTheShortestForm) {
         }
     };
     // A sweep of bit patterns up to 2^24, both signs.
-    for (std::uint32_t bits = 0; bits < 0x4B800000U; bits += 997U) {
+    for (std::uint32_t bits = 0; bits < 0x4B800000U; bits += 9973U) {
         float value = 0.0F;
         std::memcpy(&value, &bits, sizeof value);
         check(value);
         check(-value);
     }
-    // Every rounding boundary of the first thousands and its neighbours.
-    for (int k = 0; k < 200000; ++k) {
+    // Every rounding boundary up to twenty and its neighbours.
+    for (int k = 0; k < 20000; ++k) {
         const float boundary = static_cast<float>((k + 0.5) / 1000.0);
         for (const float value :
              {std::nextafter(boundary, 0.0F), boundary, std::nextafter(boundary, HUGE_VALF)}) {

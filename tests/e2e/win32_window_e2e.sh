@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Win32 window end to end under wine in a real X server: real mouse clicks and keys, and a
 # probe that reads the windows from the Windows side.
-#   with_wine_display.sh PREFIX win32_window_e2e.sh PROGRAM PROBE EXPECTED_OUTPUT [SCREENSHOT]
+#   with_wine_display.sh PREFIX win32_window_e2e.sh PROGRAM PROBE CONTROL_CENTRES EXPECTED_OUTPUT
+#     [SCREENSHOT]
 # 1. Tab and Shift+Tab walk Command1, Picture1, Text1..Text4 while Command2 is disabled; Enter
 #    and Esc press nothing; Space presses Command1, and without vb_input.txt a "File Error" box
 #    with an icon names the file in a folder called Größe部品; the program keeps running.
@@ -17,8 +18,9 @@ set -euo pipefail
 
 program=$(realpath "$1")
 probe=$(realpath "$2")
-expected=$(realpath "$3")
-screenshot=${4:-}
+centres=$(realpath "$3")
+expected=$(realpath "$4")
+screenshot=${5:-}
 step_seconds=${E2E_STEP_SECONDS:-60}
 wine=$WINE
 
@@ -57,9 +59,9 @@ stop_program() {
   wait "$app" 2>/dev/null || true
 }
 
-# A real click at a point of the client area, in pixels.
+# A real click on the centre of the control $1.
 click() {
-  xdotool mousemove --window "$window" $((border + $1)) $((caption + $2)) click 1
+  xdotool mousemove --window "$window" $((border + centre_x[$1])) $((caption + centre_y[$1])) click 1
 }
 
 # Waits until the focus is on the control $1.
@@ -86,7 +88,7 @@ press_then_move() {
 
 # Clicks Read and waits until the read has enabled Command2.
 click_read() {
-  click "$read_x" "$read_y"
+  click Command1
   probe enabled Command2 "$step_seconds" || fail "Read did not enable Command2"
 }
 
@@ -94,9 +96,7 @@ still_running() {
   kill -0 "$app" 2>/dev/null || fail "the program ended: $(cat "$1/program.log")"
 }
 
-# Text3 (NX): 4320,2520 1215x315.
-nx_x=$(twips_centre 4320 1215)
-nx_y=$(twips_centre 2520 315)
+load_centres "$wine" "$centres"
 
 echo "== keys, and a read without an input file, in Größe部品"
 missing="$work/Größe部品"
@@ -147,7 +147,7 @@ for name in good "Größe部品 ok"; do
   press_then_move Command1 shift+Tab Return Escape
   still_running "$good"
   [ ! -e "$good/vb_output.txt" ] || fail "Enter or Esc on Command2 wrote vb_output.txt"
-  click "$create_x" "$create_y"
+  click Command2
   wait_for_end || fail "the program did not end (log: $(cat "$good/program.log"))"
   [ "$status" = 0 ] || fail "the program ended with status $status"
   cmp "$good/vb_output.txt" "$expected" || fail "vb_output.txt differs from $expected"
@@ -160,11 +160,11 @@ mkdir "$rejected"
 write_sample_input "$rejected"
 start_program "$rejected"
 click_read
-click "$nx_x" "$nx_y"
+click Text3
 expect_focus Text3
 xdotool key End BackSpace BackSpace BackSpace
 xdotool type 11
-click "$create_x" "$create_y"
+click Command2
 box=$(probe box "Macro Example" "$step_seconds") || fail "no box titled Macro Example"
 expected_box="icon: none
 text: NX must between 1 and 10

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The window end to end in a real X server: real mouse clicks on the two buttons.
-#   window_e2e.sh PROGRAM EXPECTED_OUTPUT
+#   window_e2e.sh PROGRAM CONTROL_CENTRES EXPECTED_OUTPUT
 # 1. A folder with the sample vb_input.txt: Read, Create; the program ends with status 0 and
 #    vb_output.txt equals EXPECTED_OUTPUT byte for byte.
 # 2. A folder without vb_input.txt: Read shows a window titled "File Error" and the program keeps
@@ -12,7 +12,8 @@
 set -euo pipefail
 
 program=$1
-expected=$2
+centres=$2
+expected=$3
 step_seconds=${E2E_STEP_SECONDS:-60}
 reject_repeats=${E2E_REJECT_REPEATS:-1}
 
@@ -21,6 +22,7 @@ reject_repeats=${E2E_REJECT_REPEATS:-1}
 
 # shellcheck source=../support/xvfb.sh
 . "$(dirname "$0")/../support/xvfb.sh"
+load_centres "$centres"
 start_xvfb "$work" || fail "no X server"
 pids+=("$xvfb_pid")
 export QT_QPA_PLATFORM=xcb
@@ -45,11 +47,11 @@ stop_program() {
   wait "$app" 2>/dev/null || true
 }
 
-# A real click at a point of the window's client area, in pixels. The window takes its events
+# A real click on the centre of the control $1. The window takes its events
 # in the order they come and handles each to its end before the next, so a click or key sent
 # after another acts on what the one before left: no step waits for the window.
 click() {
-  xdotool mousemove --window "$window" "$1" "$2" click 1
+  xdotool mousemove --window "$window" "${centre_x[$1]}" "${centre_y[$1]}" click 1
 }
 
 # Keys go where the X server's input focus is, which the window takes when it is clicked: waits
@@ -61,17 +63,13 @@ wait_for_keyboard() {
   wait_until has_keyboard || fail "the window did not take the keyboard focus"
 }
 
-# Text1 (DX): 4320,2160 1215x315.
-dx_x=$(twips_centre 4320 1215)
-dx_y=$(twips_centre 2160 315)
-
 echo "== read and create"
 good="$work/good"
 mkdir "$good"
 write_sample_input "$good"
 start_program "$good"
-click "$read_x" "$read_y"
-click "$create_x" "$create_y"
+click Command1
+click Command2
 wait_for_end || fail "the program did not end after Create (log: $(cat "$good/program.log"))"
 [ "$status" = 0 ] || fail "the program ended with status $status"
 cmp "$good/vb_output.txt" "$expected" || fail "vb_output.txt differs from $expected"
@@ -81,7 +79,7 @@ echo "== read without an input file"
 missing="$work/missing"
 mkdir "$missing"
 start_program "$missing"
-click "$read_x" "$read_y"
+click Command1
 wait_for_window '^File Error$' ||
   fail "no window titled File Error"
 kill -0 "$app" 2>/dev/null || fail "the program ended after a failed read"
@@ -95,12 +93,12 @@ for attempt in $(seq 1 "$reject_repeats"); do
   mkdir "$rejected"
   write_sample_input "$rejected"
   start_program "$rejected"
-  click "$read_x" "$read_y"
-  click "$dx_x" "$dx_y"
+  click Command1
+  click Text1
   wait_for_keyboard
   xdotool key ctrl+a
   xdotool type 1d1
-  click "$create_x" "$create_y"
+  click Command2
   wait_for_window '^Macro Example$' ||
     fail "attempt $attempt: no window titled Macro Example (log: $(cat "$rejected/program.log"))"
   kill -0 "$app" 2>/dev/null || fail "attempt $attempt: the program ended after a rejected DX"

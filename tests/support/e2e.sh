@@ -1,7 +1,7 @@
 # Sourced by the end-to-end scripts: a scratch folder `work`, the list `pids` of processes the
 # script starts (each is ended, and the folder removed, however the script ends), and `fail`.
 # For the window's scripts, which set `app` to the program they started and `step_seconds`:
-# the sample input, the centres of the two buttons, and the wait for the program to end.
+# the sample input, the centres of the controls, and the waits for windows and the program.
 work=$(mktemp -d)
 pids=()
 end_e2e() {
@@ -27,17 +27,18 @@ write_sample_input() {
   cp "$e2e_data/vb_input.txt" "$1/vb_input.txt"
 }
 
-# The middle of a control along one axis, in pixels of the client area, from its place and size
-# in twips (15 twips a pixel).
-twips_centre() {
-  echo $((($1 + $2 / 2) / 15))
+# The centres of the window's controls in pixels of the client area, as the layout table places
+# them: load_centres runs a command that prints "NAME X Y" a line (the test program
+# control_centres), and centre_x[NAME], centre_y[NAME] hold them.
+declare -A centre_x=() centre_y=()
+load_centres() {
+  local name x y
+  while read -r name x y; do
+    centre_x[$name]=$x
+    centre_y[$name]=$y
+  done < <("$@" | tr -d '\r')
+  [ -n "${centre_x[Command1]:-}" ] || fail "no control centres from $*"
 }
-
-# Command1 3840,360 3735x375; Command2 3840,3000 3735x375.
-read_x=$(twips_centre 3840 3735)
-read_y=$(twips_centre 360 375)
-create_x=$(twips_centre 3840 3735)
-create_y=$(twips_centre 3000 375)
 
 # Runs the command until it succeeds, for at most step_seconds of the clock (a loaded machine
 # makes each try slower, not the bound shorter); returns non-zero when it never did.

@@ -52,7 +52,7 @@ void check_part(const PartDimensions& part) {
 }
 
 std::string cause_of(const plessard::platform::Error& error, const std::string& name) {
-    const std::string description = plessard::platform::error_description(error);
+    const std::string description = error.what();
     const std::string prefix = "Cannot read " + name + ": ";
     require(description.starts_with(prefix), "the error does not name the file it could not read");
     require(is_printable_ascii(description),

@@ -5,7 +5,6 @@
 
 #include "cli/exit_status.h"
 #include "platform/decimal_text.h"
-#include "platform/error.h"
 #include "platform/message_text.h"
 
 namespace plessard::cli {
@@ -43,7 +42,7 @@ void report_problems(const macro::MacroCheck& check, std::ostream& err) {
 }
 
 int run_check(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
-    try {
+    return failing_on_errors(err, [&] {
         const macro::MacroCheck check = macro::check_macro_file(file);
         report_problems(check, err);
         if (!check.accepted()) {
@@ -56,10 +55,7 @@ int run_check(const std::filesystem::path& file, std::ostream& out, std::ostream
             return exit_failure;
         }
         return exit_success;
-    } catch (const platform::Error& error) {
-        err << platform::error_description(error) << '\n';
-        return exit_failure;
-    }
+    });
 }
 
 }  // namespace plessard::cli

@@ -6,8 +6,8 @@
 #include "cli/output_target.h"
 #include "cli/svg_drawing.h"
 #include "macro/macro_reader.h"
-#include "platform/error.h"
 #include "platform/message_text.h"
+#include "platform/whole_file.h"
 
 namespace plessard::cli {
 
@@ -18,8 +18,8 @@ int run_drawing(DrawingFormat format, const std::filesystem::path& file, const s
         err << *refusal << '\n';
         return exit_usage;
     }
-    try {
-        const std::string bytes = macro::read_macro_file(file);
+    return failing_on_errors(err, [&] {
+        const std::string bytes = platform::read_whole_file(file, macro::largest_macro_file);
         const macro::MacroCheck check = macro::check_macro_text(bytes, platform::path_text(file));
         report_problems(check, err);
         if (!check.well_formed()) {
@@ -33,10 +33,7 @@ int run_drawing(DrawingFormat format, const std::filesystem::path& file, const s
         }
         out.close();
         return exit_success;
-    } catch (const platform::Error& error) {
-        err << platform::error_description(error) << '\n';
-        return exit_failure;
-    }
+    });
 }
 
 }  // namespace plessard::cli

@@ -8,7 +8,6 @@
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
 #include "platform/command_line.h"
-#include "platform/error.h"
 
 namespace plessard::cli {
 
@@ -27,16 +26,13 @@ int run_write(const WriteOptions& options, std::ostream& err) {
         err << *refusal << '\n';
         return exit_usage;
     }
-    try {
+    return failing_on_errors(err, [&] {
         const input::PartDimensions part = input::read_part_dimensions_file(input);
         auto out = output.open();
         macro::write_macro(out, part, array);
         out.close();
-    } catch (const platform::Error& error) {
-        err << platform::error_description(error) << '\n';
-        return exit_failure;
-    }
-    return exit_success;
+        return exit_success;
+    });
 }
 
 }  // namespace plessard::cli

@@ -87,8 +87,7 @@ void Tovik_form::vb_msg(std::string_view prompt) {
 }
 
 void Tovik_form::show_file_error(const platform::Error& error) {
-    view_.message_box(platform::error_description(error), MessageStyle::exclamation,
-                      file_error_title);
+    view_.message_box(error.what(), MessageStyle::exclamation, file_error_title);
 }
 
 // Every error the core raises is handled inside the handlers. Anything else would be a fault

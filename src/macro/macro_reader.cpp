@@ -453,12 +453,9 @@ MacroCheck check_macro_text(std::string_view bytes, std::string_view file_name) 
     return result;
 }
 
-std::string read_macro_file(const std::filesystem::path& path) {
-    return platform::read_whole_file(path, largest_macro_file);
-}
-
 MacroCheck check_macro_file(const std::filesystem::path& path) {
-    return check_macro_text(read_macro_file(path), platform::path_text(path));
+    return check_macro_text(platform::read_whole_file(path, largest_macro_file),
+                            platform::path_text(path));
 }
 
 void visit_contours(std::string_view bytes, ContourVisitor& visitor) {

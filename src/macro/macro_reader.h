@@ -70,11 +70,8 @@ struct MacroCheck {
 // problems beyond shown_problems only add to a count.
 [[nodiscard]] MacroCheck check_macro_text(std::string_view bytes, std::string_view file_name);
 
-// The bytes of a macro file, whole. A file larger than largest_macro_file is refused with
-// read_failed; opening and reading raise as any file does.
-[[nodiscard]] std::string read_macro_file(const std::filesystem::path& path);
-
-// read_macro_file and check_macro_text in one, the path as messages name it.
+// check_macro_text on the bytes of a file, the path as messages name it. A file larger than
+// largest_macro_file is refused with read_failed; opening and reading raise as any file does.
 [[nodiscard]] MacroCheck check_macro_file(const std::filesystem::path& path);
 
 // "FILE:LINE: message", or "FILE:LINE: warning: message".

@@ -5,8 +5,4 @@ namespace plessard::platform {
 Error::Error(ErrorNumber number, const std::string& description)
     : std::runtime_error(description), number_(number) {}
 
-std::string error_description(const Error& error) {
-    return error.what();
-}
-
 }  // namespace plessard::platform

@@ -28,6 +28,4 @@ class Error : public std::runtime_error {
     ErrorNumber number_;
 };
 
-[[nodiscard]] std::string error_description(const Error& error);
-
 }  // namespace plessard::platform

@@ -58,7 +58,7 @@ std::string description_of(Action&& action) {
     try {
         action();
     } catch (const platform::Error& error) {
-        return platform::error_description(error);
+        return error.what();
     }
     return "(no error)";
 }

@@ -416,9 +416,9 @@ TEST(MacroReader, ReadsAFileFromDisk) {
         FAIL() << "a missing file must raise";
     } catch (const platform::Error& error) {
         EXPECT_EQ(error.number(), platform::ErrorNumber::open_failed);
-        EXPECT_EQ(platform::error_description(error),
-                  "Cannot open " + (folder.path() / "missing.txt").string() +
-                      " for reading: No such file or directory");
+        EXPECT_EQ(std::string(error.what()), "Cannot open " +
+                                                 (folder.path() / "missing.txt").string() +
+                                                 " for reading: No such file or directory");
     }
 }
 
@@ -453,7 +453,7 @@ TEST(MacroReader, ReadsAFileUpTo16MiBAndRefusesALargerOne) {
         } catch (const platform::Error& error) {
             EXPECT_TRUE(row.refused);
             EXPECT_EQ(error.number(), platform::ErrorNumber::read_failed);
-            EXPECT_EQ(platform::error_description(error),
+            EXPECT_EQ(std::string(error.what()),
                       "Cannot read " + path.string() + ": it is larger than 16777216 bytes");
         }
     }

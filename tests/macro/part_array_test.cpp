@@ -121,7 +121,7 @@ TEST(WritePartArray, OverflowStopsAtTheRecordAndKeepsTheLinesBefore) {
         FAIL() << "no overflow";
     } catch (const platform::Error& error) {
         EXPECT_EQ(error.number(), platform::ErrorNumber::floating_point);
-        EXPECT_EQ(platform::error_description(error),
+        EXPECT_EQ(std::string(error.what()),
                   "Floating-point overflow: (L1 + DX) * NX in record 104 (line 4) is beyond "
                   "the single-precision range");
     }
@@ -135,7 +135,7 @@ TEST(WritePartArray, OverflowInsideAContourNamesItsLineAndOperand) {
         write_part_array(out, {big, 4.0F, 8.0F, 3.0F, -big, 0.5F}, {0.0F, 0.0F, 1, 1});
         FAIL() << "no overflow";
     } catch (const platform::Error& error) {
-        EXPECT_EQ(platform::error_description(error),
+        EXPECT_EQ(std::string(error.what()),
                   "Floating-point overflow: (L1 + X0) - R1 in record 1 (line 9) is beyond "
                   "the single-precision range");
     }
@@ -152,7 +152,7 @@ TEST(WritePartArray, ATallPartFitsOnceButNotTwice) {
         write_part_array(out, tall, {0.0F, 0.0F, 1, 2});
         FAIL() << "no overflow";
     } catch (const platform::Error& error) {
-        EXPECT_EQ(platform::error_description(error),
+        EXPECT_EQ(std::string(error.what()),
                   "Floating-point overflow: (H1 + DY) * NY in record 105 (line 5) is beyond "
                   "the single-precision range");
     }

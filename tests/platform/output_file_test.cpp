@@ -82,7 +82,7 @@ TEST(OutputFile, AFullDiskRaisesAtTheLatestOnClose) {
         file.close();
         FAIL() << "a write to a full disk passed";
     } catch (const Error& error) {
-        EXPECT_EQ(error_description(error), "Cannot write to /dev/full: No space left on device");
+        EXPECT_EQ(std::string(error.what()), "Cannot write to /dev/full: No space left on device");
     }
 }
 
@@ -112,7 +112,7 @@ TEST(OutputFile, AWriteFailingAfterTheFirstChunkRaisesAndKeepsWhatWentOut) {
             FAIL() << "a write beyond the limit passed";
         } catch (const Error& error) {
             EXPECT_EQ(error.number(), ErrorNumber::write_failed);
-            EXPECT_EQ(error_description(error),
+            EXPECT_EQ(std::string(error.what()),
                       "Cannot write to " + path.string() + ": File too large");
         }
     }

@@ -14,7 +14,7 @@ int main() {
         std::fwrite(folder.data(), 1, folder.size(), stdout);
         return 0;
     } catch (const plessard::platform::Error& error) {
-        const std::string text = plessard::platform::error_description(error) + "\n";
+        const std::string text = std::string(error.what()) + "\n";
         std::fwrite(text.data(), 1, text.size(), stderr);
         return 1;
     }

@@ -86,7 +86,7 @@ TEST_P(OpenFailures, NameThePathAndTheCauseAtOnce) {
             return std::string("(opened)");
         } catch (const Error& error) {
             EXPECT_EQ(error.number(), ErrorNumber::open_failed);
-            return error_description(error);
+            return std::string(error.what());
         }
     });
     if (opening.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
@@ -190,7 +190,7 @@ TEST_P(SecondOpen, WaitsForNothingAndTakesNothingAway) {
         second.close();
     } catch (const Error& error) {
         EXPECT_EQ(error.number(), ErrorNumber::open_failed);
-        refusal = error_description(error);
+        refusal = error.what();
     }
     EXPECT_EQ(refusal, row.refusal[0] == '\0' ? std::string()
                                               : "Cannot open " + path.string() + row.refusal);
@@ -248,7 +248,7 @@ TEST(SystemFile, WritersStartedTogetherNeverInterleave) {
                     file.close();
                     outcomes[i] = "written";
                 } catch (const Error& error) {
-                    outcomes[i] = error_description(error);
+                    outcomes[i] = error.what();
                 }
             });
         }

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/interface.h"
+
 namespace plessard::form {
 
 // The four text boxes, in the order of their fields: DX, DY, NX, NY.
@@ -22,13 +24,8 @@ enum class MessageStyle : int {
 
 // What the form's logic needs of a window, whatever toolkit draws it. Every text is UTF-8.
 // A real window shows modal boxes and ends its event loop; tests put in one that records.
-class FormView {
+class FormView : public platform::Interface {
   public:
-    FormView() = default;
-    FormView(const FormView&) = delete;
-    FormView& operator=(const FormView&) = delete;
-    virtual ~FormView() = default;
-
     // The text of a text box, exactly as the user left it.
     [[nodiscard]] virtual std::string text(TextBox box) const = 0;
     virtual void set_text(TextBox box, std::string_view text) = 0;
@@ -40,10 +37,6 @@ class FormView {
                              std::string_view title) = 0;
     // Ends the program with this exit status once the running handler has returned.
     virtual void end_program(int status) = 0;
-
-  protected:
-    FormView(FormView&&) = default;
-    FormView& operator=(FormView&&) = default;
 };
 
 }  // namespace plessard::form

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "macro/macro_geometry.h"
+#include "platform/interface.h"
 #include "platform/whole_file.h"
 
 namespace plessard::macro {
@@ -79,13 +80,8 @@ struct MacroCheck {
 
 // Takes the contours of a macro file as they are read, for a drawing: each opened by start(),
 // followed by its lines and arcs, and closed by end().
-class ContourVisitor {
+class ContourVisitor : public platform::Interface {
   public:
-    ContourVisitor() = default;
-    ContourVisitor(const ContourVisitor&) = delete;
-    ContourVisitor& operator=(const ContourVisitor&) = delete;
-    virtual ~ContourVisitor() = default;
-
     // Each does nothing unless a visitor wants it.
     // Record 0 of the part numbered `part` (from 1, in the order written), at `line`.
     virtual void start(std::size_t /*part*/, std::size_t /*line*/, const MacroPoint& /*point*/) {}
@@ -93,10 +89,6 @@ class ContourVisitor {
     virtual void segment(const MacroSegment& /*segment*/) {}
     // Record 99 of the part; `bounds` holds all of it.
     virtual void end(const MacroBounds& /*bounds*/) {}
-
-  protected:
-    ContourVisitor(ContourVisitor&&) = default;
-    ContourVisitor& operator=(ContourVisitor&&) = default;
 };
 
 // Reads the bytes again, as check_macro_text does, and hands every contour to the visitor. Meant

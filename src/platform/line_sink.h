@@ -3,22 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "platform/interface.h"
+
 namespace plessard::platform {
 
 // Where record lines go: a file, standard output, or memory.
-class LineSink {
+class LineSink : public Interface {
   public:
-    LineSink() = default;
-    LineSink(const LineSink&) = delete;
-    LineSink& operator=(const LineSink&) = delete;
-    virtual ~LineSink() = default;
-
     // Writes the text and CR LF. Raises write_failed.
     virtual void print_line(std::string_view text) = 0;
-
-  protected:
-    LineSink(LineSink&&) = default;
-    LineSink& operator=(LineSink&&) = default;
 };
 
 // Lines kept in memory, each ended by CR LF, exactly as a file would hold them.

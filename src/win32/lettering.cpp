@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "form/dimension_drawing.h"
+#include "win32/bitmap_info.h"
 
 namespace plessard::win32 {
 namespace {
@@ -16,13 +17,7 @@ constexpr int scratch_size = 128;
 class Scratch {
   public:
     Scratch() : dc_(::CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = scratch_size;
-        info.bmiHeader.biHeight = -scratch_size;  // rows from the top
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = top_down_bitmap(scratch_size, scratch_size, 32);
         void* bits = nullptr;
         bitmap_ = ::CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         bits_ = static_cast<const std::uint32_t*>(bits);

@@ -10,6 +10,7 @@
 
 #include "form/dimension_drawing.h"
 #include "platform/utf16.h"
+#include "win32/bitmap_info.h"
 #include "win32/gdi_font.h"
 #include "win32/lettering.h"
 #include "win32/window_layout.h"
@@ -66,13 +67,7 @@ class PictureState {
         ::GetClientRect(window, &client);
         ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
 
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;  // rows from the top
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = top_down_bitmap(width_, height_, 24);
         const int width = ::MulDiv(width_, dpi_, 96);
         const int height = ::MulDiv(height_, dpi_, 96);
         // Each picture pixel becomes a block of whole screen pixels, never a blend, so the

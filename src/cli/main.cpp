@@ -40,6 +40,39 @@ CLI::App* add_command(CLI::App& app, const std::string& name, const std::string&
     return command;
 }
 
+CLI::App* add_write_command(CLI::App& app, WriteOptions& options) {
+    CLI::App* write = add_command(
+        app, "write",
+        "Write a macro file from the part dimensions and the array parameters, exactly as the "
+        "window does");
+    write
+        ->add_option("--input", options.input,
+                     "The part dimensions (" + plessard::input::joined_dimension_names(" ") + ")")
+        ->check(file_name)
+        ->capture_default_str();
+    write
+        ->add_option("--output", options.output, "The macro file to write (\"-\": standard output)")
+        ->check(file_name)
+        ->capture_default_str();
+    using plessard::params::hint;
+    using plessard::params::ParameterField;
+    write->add_option("--dx", options.dx, hint(ParameterField::DX))->capture_default_str();
+    write->add_option("--dy", options.dy, hint(ParameterField::DY))->capture_default_str();
+    write->add_option("--nx", options.nx, hint(ParameterField::NX))->capture_default_str();
+    write->add_option("--ny", options.ny, hint(ParameterField::NY))->capture_default_str();
+    return write;
+}
+
+CLI::App* add_check_command(CLI::App& app, std::string& file) {
+    CLI::App* check = add_command(
+        app, "check", "Check a macro file: its records, their order, closed contours, arc radii");
+    check->add_option("FILE", file, "The macro file to check")
+        ->type_name("FILE")
+        ->check(file_name)
+        ->required();
+    return check;
+}
+
 struct DrawingOptions {
     std::string file;
     std::string output = "-";
@@ -75,38 +108,9 @@ int run(const std::vector<std::string>& arguments) {
         "usage error or a rejected parameter.");
 
     WriteOptions write_options;
-    CLI::App* write = add_command(
-        app, "write",
-        "Write a macro file from the part dimensions and the array parameters, exactly as the "
-        "window does");
-    write
-        ->add_option("--input", write_options.input,
-                     "The part dimensions (" + plessard::input::joined_dimension_names(" ") + ")")
-        ->check(file_name)
-        ->capture_default_str();
-    write
-        ->add_option("--output", write_options.output,
-                     "The macro file to write (\"-\": standard output)")
-        ->check(file_name)
-        ->capture_default_str();
-    using plessard::params::ParameterField;
-    write->add_option("--dx", write_options.dx, plessard::params::hint(ParameterField::DX))
-        ->capture_default_str();
-    write->add_option("--dy", write_options.dy, plessard::params::hint(ParameterField::DY))
-        ->capture_default_str();
-    write->add_option("--nx", write_options.nx, plessard::params::hint(ParameterField::NX))
-        ->capture_default_str();
-    write->add_option("--ny", write_options.ny, plessard::params::hint(ParameterField::NY))
-        ->capture_default_str();
-
+    CLI::App* write = add_write_command(app, write_options);
     std::string check_file;
-    CLI::App* check = add_command(
-        app, "check", "Check a macro file: its records, their order, closed contours, arc radii");
-    check->add_option("FILE", check_file, "The macro file to check")
-        ->type_name("FILE")
-        ->check(file_name)
-        ->required();
-
+    CLI::App* check = add_check_command(app, check_file);
     DrawingOptions svg_options;
     CLI::App* svg = add_drawing_command(
         app, "svg", "Draw the rectangle and the parts of a macro file as SVG", svg_options);

@@ -62,21 +62,25 @@ int FieldReader::peek_byte() {
     return static_cast<unsigned char>(buffer_[position_]);
 }
 
+void FieldReader::skip_byte_order_mark() {
+    static constexpr std::string_view bom = "\xEF\xBB\xBF";
+    std::size_t matched = 0;
+    while (matched < bom.size() && peek_byte() == static_cast<unsigned char>(bom[matched])) {
+        ++position_;
+        ++matched;
+    }
+    if (matched != 0 && matched != bom.size()) {
+        // Not a byte-order mark after all: the bytes belong to the first field.
+        buffer_.erase(0, position_);
+        buffer_.insert(0, bom.substr(0, matched));
+        position_ = 0;
+    }
+}
+
 Field FieldReader::next_field(std::size_t max_length) {
     if (!started_) {
         started_ = true;
-        static constexpr std::string_view bom = "\xEF\xBB\xBF";
-        std::size_t matched = 0;
-        while (matched < bom.size() && peek_byte() == static_cast<unsigned char>(bom[matched])) {
-            ++position_;
-            ++matched;
-        }
-        if (matched != 0 && matched != bom.size()) {
-            // Not a byte-order mark after all: the bytes belong to the first field.
-            buffer_.erase(0, position_);
-            buffer_.insert(0, bom.substr(0, matched));
-            position_ = 0;
-        }
+        skip_byte_order_mark();
     }
     int c = skip_separators();
     // The comma that ends a field may stand after blanks and line ends too; only a second

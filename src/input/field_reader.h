@@ -44,8 +44,12 @@ class FieldReader {
   private:
     FieldReader(std::optional<platform::SystemFile> file, std::string data, std::string name,
                 std::size_t limit);
+    // The next byte, EOF at the end, or a stop past the limit; reads a chunk when needed.
     int peek_byte();
+    // Passes over blanks and line ends; returns the byte after them as peek_byte does.
     int skip_separators();
+    // Passes over a UTF-8 byte-order mark at the start of the data.
+    void skip_byte_order_mark();
 
     std::optional<platform::SystemFile> file_;  // none once read to its end, or from memory
     std::string buffer_;

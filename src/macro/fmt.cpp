@@ -58,6 +58,74 @@ char* format_exactly(float value, char* out) noexcept {
     return out;
 }
 
+// The shortest digits laid out in fixed point: `point` integer digits (at least one), then at
+// least four decimals, the fourth deciding the rounding. A single has at most 39 integer
+// digits.
+struct FixedDigits {
+    std::array<char, 64> digits{};
+    int point = 1;
+};
+
+FixedDigits laid_out(const platform::detail::ShortestDigits& shortest) {
+    FixedDigits fixed;
+    fixed.digits.fill('0');
+    const int exponent = shortest.exponent;
+    fixed.point = exponent < 0 ? 1 : exponent + 1;
+    auto count = static_cast<std::size_t>(exponent < 0 ? -exponent : 0);  // leading zeros
+    for (const char c : shortest.digits) {
+        if (count < fixed.digits.size()) {
+            fixed.digits[count++] = c;
+        }
+    }
+    return fixed;
+}
+
+// Rounds to three decimals, halves away from zero; a carry out of the first digit adds one.
+void round_to_thousandths(FixedDigits& fixed) {
+    auto& digits = fixed.digits;
+    const auto kept = static_cast<std::size_t>(fixed.point) + 3;
+    if (digits[kept] < '5') {
+        return;
+    }
+    std::size_t i = kept;
+    while (i > 0 && digits[i - 1] == '9') {
+        digits[--i] = '0';
+    }
+    if (i == 0) {
+        std::copy_backward(digits.begin(), digits.begin() + static_cast<long>(kept),
+                           digits.begin() + static_cast<long>(kept) + 1);
+        digits[0] = '1';
+        ++fixed.point;
+    } else {
+        ++digits[i - 1];
+    }
+}
+
+// The rounded digits under the pattern: no leading zeros but one, no trailing zeros but the
+// first decimal, and zero without a sign.
+std::string pattern_text(bool negative, const FixedDigits& fixed) {
+    const auto point = static_cast<std::size_t>(fixed.point);
+    const std::string_view rounded(fixed.digits.data(), point + 3);
+    if (rounded.find_first_not_of('0') == std::string_view::npos) {
+        return "0.0";
+    }
+    std::string_view integer = rounded.substr(0, point);
+    while (integer.size() > 1 && integer.front() == '0') {
+        integer.remove_prefix(1);
+    }
+    std::string_view decimals = rounded.substr(point);
+    while (decimals.size() > 1 && decimals.back() == '0') {
+        decimals.remove_suffix(1);
+    }
+    std::string text;
+    text.reserve(integer.size() + decimals.size() + 2);
+    if (negative) {
+        text.push_back('-');
+    }
+    text.append(integer).append(".").append(decimals);
+    return text;
+}
+
 }  // namespace
 
 namespace detail {
@@ -78,59 +146,12 @@ std::string fmt_from_shortest(float value) {
                                   platform::shortest_text(value) + " as a number");
     }
     const platform::detail::ShortestDigits shortest = platform::detail::shortest_digits(value);
-    const bool negative = shortest.negative;
-    const int exponent = shortest.exponent;
-
-    // Lay the digits out in fixed point: `point` integer digits (at least one), then at least
-    // four decimals, the fourth deciding the rounding. A single has at most 39 integer digits.
-    std::array<char, 64> digits{};
-    digits.fill('0');
-    const int leading_zeros = exponent < 0 ? -exponent : 0;
-    int point = exponent < 0 ? 1 : exponent + 1;
-    std::size_t count = static_cast<std::size_t>(leading_zeros);
-    for (const char c : shortest.digits) {
-        if (count < digits.size()) {
-            digits[count++] = c;
-        }
-    }
-    const auto kept = static_cast<std::size_t>(point) + 3;
-    if (leading_zeros > 4) {
+    if (shortest.exponent < -4) {
         return "0.0";  // far below the third decimal
     }
-    if (digits[kept] >= '5') {  // halves away from zero
-        std::size_t i = kept;
-        while (i > 0 && digits[i - 1] == '9') {
-            digits[--i] = '0';
-        }
-        if (i == 0) {
-            std::copy_backward(digits.begin(), digits.begin() + static_cast<long>(kept),
-                               digits.begin() + static_cast<long>(kept) + 1);
-            digits[0] = '1';
-            ++point;
-        } else {
-            ++digits[i - 1];
-        }
-    }
-    const std::size_t length = static_cast<std::size_t>(point) + 3;
-    const std::string_view rounded(digits.data(), length);
-    if (rounded.find_first_not_of('0') == std::string_view::npos) {
-        return "0.0";
-    }
-    std::string_view integer = rounded.substr(0, static_cast<std::size_t>(point));
-    while (integer.size() > 1 && integer.front() == '0') {
-        integer.remove_prefix(1);
-    }
-    std::string_view decimals = rounded.substr(static_cast<std::size_t>(point));
-    while (decimals.size() > 1 && decimals.back() == '0') {
-        decimals.remove_suffix(1);
-    }
-    std::string text;
-    text.reserve(integer.size() + decimals.size() + 2);
-    if (negative) {
-        text.push_back('-');
-    }
-    text.append(integer).append(".").append(decimals);
-    return text;
+    FixedDigits fixed = laid_out(shortest);
+    round_to_thousandths(fixed);
+    return pattern_text(shortest.negative, fixed);
 }
 
 }  // namespace detail

@@ -1,8 +1,5 @@
 #include "macro/macro_number.h"
 
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <cstddef>
 #include <string_view>
 
@@ -24,60 +21,72 @@ std::string character_text(char c) {
     return "byte " + platform::byte_text(static_cast<unsigned char>(c));
 }
 
+// What is wrong with the integer digits from text[i] on and the point after them; moves i to
+// the point.
+std::optional<std::string> integer_fault(std::string_view text, std::size_t& i) {
+    const std::size_t start = i;
+    while (i < text.size() && platform::is_ascii_digit(text[i])) {
+        ++i;
+    }
+    if (i == start) {
+        return i < text.size() && text[i] == '.' ? "no digit before the point" : "not a number";
+    }
+    if (i - start > 1 && text[start] == '0') {
+        return "a leading zero is not written";
+    }
+    if (i == text.size()) {
+        return "no decimal point";
+    }
+    if (text[i] != '.') {
+        return character_text(text[i]) + " does not belong in a number";
+    }
+    return std::nullopt;
+}
+
+// What is wrong with the decimals from text[start] to the end.
+std::optional<std::string> decimals_fault(std::string_view text, std::size_t start) {
+    std::size_t i = start;
+    while (i < text.size() && platform::is_ascii_digit(text[i])) {
+        ++i;
+    }
+    const std::size_t decimals = i - start;
+    if (decimals == 0) {
+        return "no decimal after the point";
+    }
+    if (i < text.size()) {
+        return character_text(text[i]) + " does not belong in a number";
+    }
+    if (decimals > 3) {
+        return "more than three decimals";
+    }
+    if (decimals > 1 && text.back() == '0') {
+        return "a trailing zero is written only as the first decimal";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> macro_number_fault(std::string_view text) {
     if (text.empty()) {
         return "a number is missing";
     }
-    std::size_t i = 0;
-    const std::size_t n = text.size();
     if (text[0] == '+') {
         return "no plus sign is written";
     }
     const bool negative = text[0] == '-';
-    if (negative) {
-        ++i;
+    const std::size_t integer_start = negative ? 1 : 0;
+    std::size_t point = integer_start;
+    if (auto fault = integer_fault(text, point)) {
+        return fault;
     }
-    const std::size_t integer_start = i;
-    while (i < n && platform::is_ascii_digit(text[i])) {
-        ++i;
-    }
-    const std::size_t integer_digits = i - integer_start;
-    if (integer_digits == 0) {
-        return i < n && text[i] == '.' ? "no digit before the point" : "not a number";
-    }
-    if (integer_digits > 1 && text[integer_start] == '0') {
-        return "a leading zero is not written";
-    }
-    if (i == n) {
-        return "no decimal point";
-    }
-    if (text[i] != '.') {
-        return character_text(text[i]) + " does not belong in a number";
-    }
-    ++i;
-    const std::size_t decimal_start = i;
-    while (i < n && platform::is_ascii_digit(text[i])) {
-        ++i;
-    }
-    const std::size_t decimals = i - decimal_start;
-    if (decimals == 0) {
-        return "no decimal after the point";
-    }
-    if (i < n) {
-        return character_text(text[i]) + " does not belong in a number";
-    }
-    if (decimals > 3) {
-        return "more than three decimals";
-    }
-    if (decimals > 1 && text[n - 1] == '0') {
-        return "a trailing zero is written only as the first decimal";
+    if (auto fault = decimals_fault(text, point + 1)) {
+        return fault;
     }
     if (negative && text.find_first_not_of("0.", integer_start) == std::string_view::npos) {
         return "zero is written without a sign";
     }
-    if (integer_digits > longest_integer_part ||
+    if (point - integer_start > longest_integer_part ||
         platform::single_value(text).status != platform::SingleStatus::ok) {
         return "beyond the single-precision range";
     }

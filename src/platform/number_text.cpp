@@ -21,73 +21,91 @@ struct NumberShape {
     long long magnitude = 0;
 };
 
-NumberShape scan_number(std::string_view text) noexcept {
-    NumberShape shape;
-    std::size_t i = 0;
+// The digits with an optional point and decimals from text[i] on, and the decimal exponent of
+// their first significant digit (0 when every digit is a zero). Moves i past them.
+struct Mantissa {
+    std::size_t digits = 0;
+    bool significant = false;
+    long long first_significant = 0;
+};
+
+Mantissa scan_mantissa(std::string_view text, std::size_t& i) noexcept {
+    Mantissa mantissa;
     const std::size_t n = text.size();
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        shape.negative = text[i] == '-';
-        ++i;
-    }
     long long integer_digits = 0;
-    long long first_significant = 0;  // exponent of the first non-zero digit, before the 'e'
-    bool significant_seen = false;
-    std::size_t mantissa_digits = 0;
     while (i < n && is_ascii_digit(text[i])) {
-        if (!significant_seen && text[i] != '0') {
-            significant_seen = true;
-            first_significant = integer_digits;  // counted from the left; fixed below
+        if (!mantissa.significant && text[i] != '0') {
+            mantissa.significant = true;
+            mantissa.first_significant = integer_digits;  // counted from the left; fixed below
         }
         ++integer_digits;
-        ++mantissa_digits;
+        ++mantissa.digits;
         ++i;
     }
-    if (significant_seen) {
-        first_significant = integer_digits - 1 - first_significant;
+    if (mantissa.significant) {
+        mantissa.first_significant = integer_digits - 1 - mantissa.first_significant;
     }
     if (i < n && text[i] == '.') {
         ++i;
         long long position = -1;
         while (i < n && is_ascii_digit(text[i])) {
-            if (!significant_seen && text[i] != '0') {
-                significant_seen = true;
-                first_significant = position;
+            if (!mantissa.significant && text[i] != '0') {
+                mantissa.significant = true;
+                mantissa.first_significant = position;
             }
             --position;
-            ++mantissa_digits;
+            ++mantissa.digits;
             ++i;
         }
     }
-    if (mantissa_digits == 0) {
+    return mantissa;
+}
+
+// An exponent from text[i] on: 'e' or 'E', an optional sign and digits, its size held in
+// bounds however many digits it has. Nothing when there is an 'e' but no digits; 0 when there
+// is no exponent at all. Moves i past it.
+std::optional<long long> scan_exponent(std::string_view text, std::size_t& i) noexcept {
+    const std::size_t n = text.size();
+    if (i == n || (text[i] != 'e' && text[i] != 'E')) {
+        return 0;
+    }
+    ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == n || !is_ascii_digit(text[i])) {
+        return std::nullopt;
+    }
+    constexpr long long clamp = 1'000'000'000;
+    long long exponent = 0;
+    while (i < n && is_ascii_digit(text[i])) {
+        if (exponent < clamp) {
+            exponent = exponent * 10 + (text[i] - '0');
+        }
+        ++i;
+    }
+    return negative ? -exponent : exponent;
+}
+
+NumberShape scan_number(std::string_view text) noexcept {
+    NumberShape shape;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        shape.negative = text[i] == '-';
+        ++i;
+    }
+    const Mantissa mantissa = scan_mantissa(text, i);
+    if (mantissa.digits == 0) {
         return shape;
     }
-    long long exponent = 0;
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        bool exponent_negative = false;
-        if (i < n && (text[i] == '+' || text[i] == '-')) {
-            exponent_negative = text[i] == '-';
-            ++i;
-        }
-        if (i == n || !is_ascii_digit(text[i])) {
-            return shape;
-        }
-        constexpr long long clamp = 1'000'000'000;
-        while (i < n && is_ascii_digit(text[i])) {
-            if (exponent < clamp) {
-                exponent = exponent * 10 + (text[i] - '0');
-            }
-            ++i;
-        }
-        if (exponent_negative) {
-            exponent = -exponent;
-        }
-    }
-    if (i != n) {
+    const std::optional<long long> exponent = scan_exponent(text, i);
+    if (!exponent || i != text.size()) {
         return shape;
     }
     shape.valid = true;
-    shape.magnitude = significant_seen ? first_significant + exponent : 0;
+    shape.magnitude = mantissa.significant ? mantissa.first_significant + *exponent : 0;
     return shape;
 }
 

@@ -213,17 +213,9 @@ void lock_for_writing(int descriptor, const std::string& what) {
     }
 }
 
-}  // namespace
-
-SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access) {
-    const bool for_output = access == FileAccess::write;
-    const std::string name = path_text(path);
-    const std::string what = open_failure(name, for_output);
-    // Without O_NONBLOCK a FIFO with nobody at its other end would keep the open waiting
-    // forever, and the window with it. It is cleared again once the file is known to be one
-    // that is read and written as files are.
-    const int flags =
-        (for_output ? O_WRONLY | O_CREAT : O_RDONLY) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+// The descriptor of the path, opened with the flags, an interrupted open tried again; raises
+// the failure `what` with its cause. A FIFO or socket that nobody serves is refused as one.
+int open_descriptor(const std::filesystem::path& path, int flags, const std::string& what) {
     int descriptor = -1;
     do {
         errno = 0;
@@ -235,7 +227,14 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
         }
         raise(ErrorNumber::open_failed, what);
     }
-    SystemFile file(descriptor, true, name);
+    return descriptor;
+}
+
+// The kind of the open file, refused unless it is read and written as files are. A character
+// device takes output as a file does: /dev/null, and /dev/full to try a full disk. Anything
+// else that is not a regular file (a FIFO, a socket, a device to read) could keep the program
+// waiting or feed it without end.
+mode_t file_kind(int descriptor, bool for_output, const std::string& what) {
     struct stat status {};
     if (::fstat(descriptor, &status) != 0) {
         raise(ErrorNumber::open_failed, what);
@@ -243,12 +242,26 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
     if (S_ISDIR(status.st_mode)) {
         refuse_open(what, system_cause(EISDIR));
     }
-    // A character device takes output as a file does: /dev/null, and /dev/full to try a full
-    // disk. Anything else that is not a regular file (a FIFO, a socket, a device to read) could
-    // keep the program waiting or feed it without end.
     if (!S_ISREG(status.st_mode) && !(for_output && S_ISCHR(status.st_mode))) {
         refuse_open(what, not_regular);
     }
+    return status.st_mode;
+}
+
+}  // namespace
+
+SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access) {
+    const bool for_output = access == FileAccess::write;
+    const std::string name = path_text(path);
+    const std::string what = open_failure(name, for_output);
+    // Without O_NONBLOCK a FIFO with nobody at its other end would keep the open waiting
+    // forever, and the window with it. It is cleared again once the file is known to be one
+    // that is read and written as files are.
+    const int flags =
+        (for_output ? O_WRONLY | O_CREAT : O_RDONLY) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    const int descriptor = open_descriptor(path, flags, what);
+    SystemFile file(descriptor, true, name);
+    const mode_t mode = file_kind(descriptor, for_output, what);
     const int status_flags = ::fcntl(descriptor, F_GETFL);
     if (status_flags < 0 || ::fcntl(descriptor, F_SETFL, status_flags & ~O_NONBLOCK) != 0) {
         raise(ErrorNumber::open_failed, what);
@@ -256,7 +269,7 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
     // Emptied only once this writer holds the file alone: a second writer is refused before it
     // has taken anything away, and never waits (the window would stop answering while it did).
     // Only a regular file has content to lose; a device takes what comes.
-    if (for_output && S_ISREG(status.st_mode)) {
+    if (for_output && S_ISREG(mode)) {
         lock_for_writing(descriptor, what);
         if (::ftruncate(descriptor, 0) != 0) {
             raise(ErrorNumber::open_failed, what);

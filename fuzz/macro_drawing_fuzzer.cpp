@@ -8,7 +8,7 @@
 #include "cli/dxf_drawing.h"
 #include "cli/svg_drawing.h"
 #include "fuzz_property.h"
-#include "macro/macro_reader.h"
+#include "macro/macro_check.h"
 #include "platform/ascii.h"
 #include "platform/line_sink.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "fuzz_property.h"
-#include "macro/macro_reader.h"
+#include "macro/macro_check.h"
 #include "platform/ascii.h"
 
 namespace {

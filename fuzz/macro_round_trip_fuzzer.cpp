@@ -15,7 +15,7 @@
 #include "fuzz_property.h"
 #include "fuzz_texts.h"
 #include "input/input_file.h"
-#include "macro/macro_reader.h"
+#include "macro/macro_check.h"
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
 #include "platform/error.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "macro/macro_reader.h"
+#include "macro/macro_check.h"
 
 namespace plessard::cli {
 

@@ -5,7 +5,7 @@
 #include "cli/exit_status.h"
 #include "cli/output_target.h"
 #include "cli/svg_drawing.h"
-#include "macro/macro_reader.h"
+#include "macro/macro_check.h"
 #include "platform/message_text.h"
 #include "platform/whole_file.h"
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "macro/macro_reader.h"
+#include "macro/macro_check.h"
 #include "platform/line_sink.h"
 
 namespace plessard::cli {

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "macro/detail/contour_measure.h"
+#include "macro/macro_check.h"
 #include "macro/macro_geometry.h"
-#include "macro/macro_reader.h"
 
 namespace plessard::macro::detail {
 

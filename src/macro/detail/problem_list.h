@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "macro/macro_reader.h"
+#include "macro/macro_check.h"
 
 namespace plessard::macro::detail {
 

@@ -1,4 +1,4 @@
-#include "macro/macro_reader.h"
+#include "macro/macro_check.h"
 
 #include <algorithm>
 #include <cstddef>

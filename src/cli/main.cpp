@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <exception>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,21 @@ CLI::App* add_drawing_command(CLI::App& app, const std::string& name,
     return command;
 }
 
+// Takes the arguments into the app; the exit status when the run ends there: help and a
+// version end well, every other complaint about the command line is a usage error.
+std::optional<int> parse(CLI::App& app, const std::vector<std::string>& arguments) {
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) {
+        argv.push_back(argument.c_str());
+    }
+    try {
+        app.parse(static_cast<int>(argv.size()), argv.data());
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error) == 0 ? exit_success : exit_usage;
+    }
+    return std::nullopt;
+}
+
 // The arguments are UTF-8 text, whatever the system handed over.
 int run(const std::vector<std::string>& arguments) {
     CLI::App app("Writes, checks and draws the macro files of an array of L-shaped parts.",
@@ -119,17 +135,9 @@ int run(const std::vector<std::string>& arguments) {
         app, "dxf", "Draw the rectangle and the parts of a macro file as a DXF (R12) for CAD",
         dxf_options);
 
-    std::vector<const char*> argv;
-    for (const std::string& argument : arguments) {
-        argv.push_back(argument.c_str());
+    if (const auto ended = parse(app, arguments)) {
+        return *ended;
     }
-    try {
-        app.parse(static_cast<int>(argv.size()), argv.data());
-    } catch (const CLI::ParseError& error) {
-        // Help and version end well; every other complaint about the command line is usage.
-        return app.exit(error) == 0 ? exit_success : exit_usage;
-    }
-
     if (write->parsed()) {
         return run_write(write_options, std::cerr);
     }

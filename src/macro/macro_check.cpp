@@ -21,12 +21,12 @@ namespace {
 using detail::ParsedLine;
 using platform::plural;
 
-// The whole check, line by line: the record format first, then the order of the records, then
-// the geometry of each contour as it closes. A visitor, when there is one, is handed every
-// contour on the way.
-class Checker {
+// One walk through the records of a file, line by line: the record format first, then the
+// order of the records, then the geometry of each contour as it closes, and at the end what
+// only the whole file tells. A visitor, when there is one, is handed every contour on the way.
+class RecordWalk {
   public:
-    Checker(MacroCheck& result, ContourVisitor* visitor) : result_(result), visitor_(visitor) {}
+    RecordWalk(MacroCheck& result, ContourVisitor* visitor) : result_(result), visitor_(visitor) {}
 
     void check(std::string_view bytes) {
         std::size_t position = 0;
@@ -364,19 +364,35 @@ class Checker {
         contour_.reset();
     }
 
+    // At the end of the bytes: what only the whole file tells, then the counts.
     void finish() {
         end_contour();
-        if (bare_line_feeds_ > 0) {
-            add_at(first_bare_line_feed_, ProblemKind::syntax, [this] {
-                std::string message = "the line ends in LF alone; macro lines end in CR LF";
-                if (bare_line_feeds_ > 1) {
-                    message += " (" +
-                               plural(bare_line_feeds_ - 1, "more line ends", "more lines end") +
-                               " the same way)";
-                }
-                return message;
-            });
+        report_bare_line_feeds();
+        report_unfinished();
+        if (!extent_set_) {
+            include_rectangle_in_extent();
         }
+        report_rectangle();
+        tally();
+    }
+
+    // Every line that ends in LF alone, told once at the first of them.
+    void report_bare_line_feeds() {
+        if (bare_line_feeds_ == 0) {
+            return;
+        }
+        add_at(first_bare_line_feed_, ProblemKind::syntax, [this] {
+            std::string message = "the line ends in LF alone; macro lines end in CR LF";
+            if (bare_line_feeds_ > 1) {
+                message += " (" + plural(bare_line_feeds_ - 1, "more line ends", "more lines end") +
+                           " the same way)";
+            }
+            return message;
+        });
+    }
+
+    // A file that stops before its end mark, told at its last line, and one that holds no part.
+    void report_unfinished() {
         const std::size_t last_line = std::max<std::size_t>(line_, 1);
         switch (stage_) {
             case Stage::header:
@@ -407,18 +423,24 @@ class Checker {
         if (stage_ == Stage::ended && result_.parts == 0) {
             add_at(last_line, ProblemKind::warning, "the file holds no part");
         }
-        if (!extent_set_) {
-            include_rectangle_in_extent();
+    }
+
+    // The rectangle's own warning and the parts outside it, only for a file whose syntax is
+    // sound: a malformed file is told its syntax alone.
+    void report_rectangle() {
+        if (!result_.has_rectangle || problems_.count(ProblemKind::syntax) != 0) {
+            return;
         }
-        // A malformed file is not measured against its rectangle: only its syntax is told.
-        if (result_.has_rectangle && problems_.count(ProblemKind::syntax) == 0) {
-            if (detail::is_inside_out(result_.rectangle)) {
-                rectangle_warnings_.add(1, ProblemKind::warning, [this] {
-                    return detail::inside_out_message(result_.rectangle);
-                });
-            }
-            problems_.merge(std::move(rectangle_warnings_));
+        if (detail::is_inside_out(result_.rectangle)) {
+            rectangle_warnings_.add(1, ProblemKind::warning, [this] {
+                return detail::inside_out_message(result_.rectangle);
+            });
         }
+        problems_.merge(std::move(rectangle_warnings_));
+    }
+
+    // The counts and the problems kept, into the result.
+    void tally() {
         result_.syntax_problems = problems_.count(ProblemKind::syntax);
         result_.geometry_problems = problems_.count(ProblemKind::geometry);
         result_.warnings = problems_.count(ProblemKind::warning);
@@ -449,7 +471,7 @@ class Checker {
 MacroCheck check_macro_text(std::string_view bytes, std::string_view file_name) {
     MacroCheck result;
     result.file_name = std::string(file_name);
-    Checker(result, nullptr).check(bytes);
+    RecordWalk(result, nullptr).check(bytes);
     return result;
 }
 
@@ -460,7 +482,7 @@ MacroCheck check_macro_file(const std::filesystem::path& path) {
 
 void visit_contours(std::string_view bytes, ContourVisitor& visitor) {
     MacroCheck ignored;
-    Checker(ignored, &visitor).check(bytes);
+    RecordWalk(ignored, &visitor).check(bytes);
 }
 
 std::string problem_text(const MacroCheck& check, const MacroProblem& problem) {

@@ -35,29 +35,25 @@ void print(std::string_view line) {
     std::fputc('\n', stdout);
 }
 
-// Whether the time given has run out; counted on the clock, as a loaded machine makes every look
-// slower.
-class Deadline {
-  public:
-    explicit Deadline(int seconds) noexcept
-        : end_(::GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000U) {}
-    [[nodiscard]] bool passed() const noexcept { return ::GetTickCount64() >= end_; }
-
-  private:
-    ULONGLONG end_;
-};
-
-HWND wait_for(const wchar_t* class_name, const std::wstring& title, int seconds) {
-    const Deadline deadline(seconds);
-    for (;;) {
-        if (const HWND window = ::FindWindowW(class_name, title.c_str())) {
-            return window;
-        }
-        if (deadline.passed()) {
-            return nullptr;
+// Looks until `holds` says yes or the seconds have passed, counted on the clock (a loaded
+// machine makes every look slower, not the wait shorter); whether it said yes.
+template <typename Look>
+bool wait_until(Look holds, int seconds) {
+    const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(seconds) * 1000U;
+    while (!holds()) {
+        if (::GetTickCount64() >= end) {
+            return false;
         }
         ::Sleep(100);
     }
+    return true;
+}
+
+HWND wait_for(const wchar_t* class_name, const std::wstring& title, int seconds) {
+    HWND window = nullptr;
+    wait_until([&] { return (window = ::FindWindowW(class_name, title.c_str())) != nullptr; },
+               seconds);
+    return window;
 }
 
 std::wstring class_of(HWND window) {
@@ -118,15 +114,12 @@ int focus(std::wstring_view expected, int seconds) {
     if (window == nullptr || index == plessard::form::controls.size()) {
         return 1;
     }
-    const std::string_view wanted = plessard::form::controls[index].name;
-    const Deadline deadline(seconds);
-    std::string_view seen = focused_control(window);
-    while (seen != wanted && !deadline.passed()) {
-        ::Sleep(100);
-        seen = focused_control(window);
-    }
+    std::string_view seen;
+    const bool reached = wait_until(
+        [&] { return (seen = focused_control(window)) == plessard::form::controls[index].name; },
+        seconds);
     print(seen);
-    return seen == wanted ? 0 : 1;
+    return reached ? 0 : 1;
 }
 
 int enabled(std::wstring_view name, int seconds) {
@@ -136,12 +129,8 @@ int enabled(std::wstring_view name, int seconds) {
         return 1;
     }
     const HWND control = ::GetDlgItem(window, plessard::win32::control_id(index));
-    const Deadline deadline(seconds);
-    while (::IsWindowEnabled(control) == FALSE) {
-        if (deadline.passed()) {
-            return 1;
-        }
-        ::Sleep(100);
+    if (!wait_until([&] { return ::IsWindowEnabled(control) != FALSE; }, seconds)) {
+        return 1;
     }
     // What the click changed is painted before a picture of the window is taken.
     ::RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <limits>
 #include <set>
 #include <string>
 
@@ -105,6 +108,131 @@ TEST(Lettering, EveryLabelIsPlacedOnWhite) {
     EXPECT_EQ(texts, (std::multiset<std::string>{"L1", "L2", "H1", "H2", "R1", "R1", "R1", "R2",
                                                  "R2", "R2"}));
 }
+
+// The drawing at the scales screens start with, and at a scale that is not a number.
+struct ScaleCase {
+    const char* name;
+    double scale;
+    int size;
+    int stroke;
+    int frame;
+    int cap_height;
+};
+
+class AtScale : public ::testing::TestWithParam<ScaleCase> {
+  protected:
+    const DimensionDrawing drawing = dimension_drawing(GetParam().scale);
+    // The device pixel in which the middle of a picture pixel at 100 % lands.
+    [[nodiscard]] int device(int picture_pixel) const {
+        return static_cast<int>((picture_pixel + 0.5) * drawing.scale);
+    }
+};
+
+// A straight stroke at 100 %: its colour, its row (or column) and a pixel along it.
+struct Stroke {
+    const char* name;
+    Rgb colour;
+    bool horizontal;
+    int at;
+    int along;
+};
+
+constexpr Stroke straight_strokes[] = {
+    {"left side", black, false, 33, 100},  {"top of the upright", black, true, 59, 60},
+    {"upright", black, false, 91, 80},     {"top of the short leg", black, true, 107, 120},
+    {"short leg", black, false, 161, 130}, {"bottom", black, true, 154, 100},
+    {"L2 line", grey, true, 36, 45},       {"L1 line", grey, true, 167, 130},
+    {"H1 line", grey, false, 18, 80},      {"H2 line", grey, false, 179, 118},
+    {"L2 extension", grey, false, 92, 45}, {"L1 extension", grey, false, 161, 160},
+    {"H1 extension", grey, true, 154, 25}, {"H2 extension", grey, true, 107, 170},
+};
+
+TEST_P(AtScale, StraightStrokesAreSolidOfOneWidthWhereTheScalePutsThem) {
+    EXPECT_EQ(drawing.picture.width(), GetParam().size);
+    EXPECT_EQ(drawing.picture.height(), GetParam().size);
+    const int stroke = GetParam().stroke;
+    for (const Stroke& s : straight_strokes) {
+        const double middle = (s.at + 0.5) * drawing.scale;
+        int first = -1;
+        int count = 0;
+        for (int across = static_cast<int>(middle) - 3 * stroke;
+             across <= static_cast<int>(middle) + 3 * stroke; ++across) {
+            const int along = device(s.along);
+            if (drawing.picture.pixel(s.horizontal ? along : across,
+                                      s.horizontal ? across : along) == s.colour) {
+                first = first < 0 ? across : first;
+                ++count;
+                EXPECT_EQ(across, first + count - 1) << s.name << ": not solid";
+            }
+        }
+        EXPECT_EQ(count, stroke) << s.name;
+        EXPECT_LE(std::abs(first + count / 2.0 - middle), 0.5) << s.name << " at " << first;
+    }
+    const int last = drawing.picture.width() - 1;
+    for (const auto& [x, y, dx, dy] :
+         {std::array{0, last / 2, 1, 0}, std::array{last, last / 2, -1, 0},
+          std::array{last / 2, 0, 0, 1}, std::array{last / 2, last, 0, -1}}) {
+        int band = 0;
+        while (drawing.picture.pixel(x + dx * band, y + dy * band) == frame) {
+            ++band;
+        }
+        EXPECT_EQ(band, GetParam().frame) << "frame from " << x << "," << y;
+    }
+}
+
+TEST_P(AtScale, ArcsRunWhereTheScalePutsThemSmoothedBesideTheScaleOfTheDrawing) {
+    struct Arc {
+        int cx, cy, r, sx, sy;
+    };
+    for (const Arc& arc :
+         {Arc{45, 71, 12, -1, -1}, Arc{45, 142, 12, -1, 1}, Arc{149, 142, 12, 1, 1},
+          Arc{84, 66, 7, 1, -1}, Arc{98, 100, 7, -1, 1}, Arc{154, 114, 7, 1, -1}}) {
+        // Along the diagonal of its quadrant: ink on the arc (or a neighbour of that pixel),
+        // white two pixels inside and outside it.
+        const auto grey_at = [&](double radius, int x_offset, int y_offset) {
+            const double d = radius * drawing.scale / std::sqrt(2.0);
+            const Rgb seen = drawing.picture.pixel(
+                static_cast<int>((arc.cx + 0.5) * drawing.scale + arc.sx * d) + x_offset,
+                static_cast<int>((arc.cy + 0.5) * drawing.scale + arc.sy * d) + y_offset);
+            return (seen.red + seen.green + seen.blue) / 3;
+        };
+        int darkest = 255;
+        for (int i = 0; i < 9; ++i) {
+            darkest = std::min(darkest, grey_at(arc.r, i % 3 - 1, i / 3 - 1));
+        }
+        EXPECT_LE(darkest, 128) << arc.cx << "," << arc.cy;
+        EXPECT_EQ(grey_at(arc.r - 2, 0, 0), 255) << arc.cx << "," << arc.cy;
+        EXPECT_EQ(grey_at(arc.r + 2, 0, 0), 255) << arc.cx << "," << arc.cy;
+    }
+    int blended = 0;
+    for (int y = 0; y < drawing.picture.height(); ++y) {
+        for (int x = 0; x < drawing.picture.width(); ++x) {
+            const Rgb seen = drawing.picture.pixel(x, y);
+            blended += seen == white || seen == black || seen == grey || seen == frame ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(blended > 0, drawing.scale != 1.0) << blended;
+}
+
+TEST_P(AtScale, LetteringStandsWhereTheScalePutsItAtItsHeight) {
+    EXPECT_EQ(drawing.cap_height, GetParam().cap_height);
+    const DimensionDrawing unscaled = dimension_drawing();
+    for (std::size_t i = 0; i < drawing.lettering.size(); ++i) {
+        const Lettering& piece = drawing.lettering[i];
+        EXPECT_EQ(piece.text, unscaled.lettering[i].text);
+        EXPECT_NEAR(piece.centre_x, (unscaled.lettering[i].centre_x + 0.5) * drawing.scale, 1.0);
+        EXPECT_NEAR(piece.centre_y, (unscaled.lettering[i].centre_y + 0.5) * drawing.scale, 1.0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drawing, AtScale,
+    ::testing::Values(
+        ScaleCase{"at_100", 1.0, 200, 1, 2, 9}, ScaleCase{"at_125", 1.25, 250, 1, 3, 11},
+        ScaleCase{"at_150", 1.5, 300, 2, 3, 14}, ScaleCase{"at_175", 1.75, 350, 2, 4, 16},
+        ScaleCase{"at_200", 2.0, 400, 2, 4, 18}, ScaleCase{"at_300", 3.0, 600, 3, 6, 27},
+        ScaleCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), 200, 1, 2, 9}),
+    plessard::testing::CaseName());
 
 struct OriginCase {
     const char* name;

@@ -1,7 +1,7 @@
 #include "app/picture_box.h"
 
 #include <QImage>
-#include <QRect>
+#include <QRectF>
 #include <QTest>
 
 #include "form/dimension_drawing.h"
@@ -18,14 +18,17 @@ QImage shown_picture(const WindowFixture& window) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-// Where a piece of lettering may put ink, in picture pixels.
-QRect lettering_area(const form::Lettering& piece) {
-    return {piece.centre_x - 10, piece.centre_y - 7, 21, 15};
+// Where a piece of lettering may put ink, in device pixels.
+QRect lettering_area(const form::DimensionDrawing& drawing, const form::Lettering& piece) {
+    const int half_width = static_cast<int>(10 * drawing.scale);
+    const int half_height = static_cast<int>(7 * drawing.scale);
+    return {piece.centre_x - half_width, piece.centre_y - half_height, 2 * half_width + 1,
+            2 * half_height + 1};
 }
 
 bool in_lettering(const form::DimensionDrawing& drawing, int x, int y) {
     for (const form::Lettering& piece : drawing.lettering) {
-        if (lettering_area(piece).contains(x, y)) {
+        if (lettering_area(drawing, piece).contains(x, y)) {
             return true;
         }
     }
@@ -38,62 +41,72 @@ class PictureBoxTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Every pixel of the drawing shows unscaled from the top-left corner of the box; on a
-    // scaled screen it becomes a whole block of device pixels in its own colour, never a blur.
-    void shows_every_pixel_sharp() {
+    // The box shows the drawing the core made for the screen's device pixel ratio, one picture
+    // pixel a device pixel; with the focus, the style's focus frame changes only the band from
+    // 3 to 5 pixels inside the edges, which the drawing leaves white.
+    void shows_the_drawing_for_its_scale_data() {
+        QTest::addColumn<bool>("focused");
+        QTest::newRow("without the focus") << false;
+        QTest::newRow("with the focus") << true;
+    }
+    void shows_the_drawing_for_its_scale() {
+        QFETCH(bool, focused);
         WindowFixture window;
+        QVERIFY(window.active());
+        if (focused) {
+            window.child<QWidget>("Picture1")->setFocus(Qt::OtherFocusReason);
+        }
         const QImage shown = shown_picture(window);
-        const form::DimensionDrawing drawing = form::dimension_drawing();
-        const int scale = qRound(shown.devicePixelRatio());
-        QVERIFY(scale >= 1);
+        const form::DimensionDrawing drawing = form::dimension_drawing(shown.devicePixelRatio());
+        // The band in device pixels, a pixel wider either side for rounding at the scale.
+        const QPointF pixel(1, 1);
+        const QRectF outer(QPointF(3, 3) * drawing.scale - pixel,
+                           QPointF(197, 197) * drawing.scale + pixel);
+        const QRectF inner(QPointF(5, 5) * drawing.scale + pixel,
+                           QPointF(195, 195) * drawing.scale - pixel);
         int differing = 0;
-        for (int y = 0; y < form::drawing_size; ++y) {
-            for (int x = 0; x < form::drawing_size; ++x) {
-                if (in_lettering(drawing, x, y)) {
-                    continue;
-                }
+        int framed = 0;
+        for (int y = 0; y < drawing.picture.height(); ++y) {
+            for (int x = 0; x < drawing.picture.width(); ++x) {
                 const form::Rgb want = drawing.picture.pixel(x, y);
-                for (int dy = 0; dy < scale; ++dy) {
-                    for (int dx = 0; dx < scale; ++dx) {
-                        const QRgb seen = shown.pixel(x * scale + dx, y * scale + dy);
-                        if (qRed(seen) != want.red || qGreen(seen) != want.green ||
-                            qBlue(seen) != want.blue) {
-                            ++differing;
-                        }
-                    }
+                const QRgb seen = shown.pixel(x, y);
+                const bool same = qRed(seen) == want.red && qGreen(seen) == want.green &&
+                                  qBlue(seen) == want.blue;
+                const QPointF middle(x + 0.5, y + 0.5);
+                if (focused && outer.contains(middle) && !inner.contains(middle)) {
+                    framed += same ? 0 : 1;
+                } else if (!same && !in_lettering(drawing, x, y)) {
+                    ++differing;
                 }
             }
         }
         QCOMPARE(differing, 0);
+        QCOMPARE(framed > 0, focused);
     }
 
-    // The lettering stands where the drawing placed it, with capitals about nine pixels high.
-    void letters_are_nine_pixels_high() {
+    // The lettering stands where the drawing placed it, its capitals as high as it asked.
+    void letters_stand_where_the_drawing_puts_them() {
         WindowFixture window;
         const QImage shown = shown_picture(window);
-        const form::DimensionDrawing drawing = form::dimension_drawing();
-        const int scale = qRound(shown.devicePixelRatio());
+        const form::DimensionDrawing drawing = form::dimension_drawing(shown.devicePixelRatio());
         for (const form::Lettering& piece : drawing.lettering) {
-            const QRect area = lettering_area(piece);
-            int top = area.bottom() * scale;
-            int bottom = area.top() * scale;
-            for (int y = area.top() * scale; y <= area.bottom() * scale; ++y) {
-                for (int x = area.left() * scale; x <= area.right() * scale; ++x) {
+            const QRect area = lettering_area(drawing, piece);
+            int top = area.bottom();
+            int bottom = area.top();
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
                     // Ink of the lettering: dark where the drawing itself is white.
-                    if (drawing.picture.pixel(x / scale, y / scale) == form::Rgb{255, 255, 255} &&
+                    if (drawing.picture.pixel(x, y) == form::Rgb{255, 255, 255} &&
                         qGray(shown.pixel(x, y)) < 100) {
                         top = std::min(top, y);
                         bottom = std::max(bottom, y);
                     }
                 }
             }
-            const int height = bottom - top + 1;
-            QVERIFY2(height >= 8 * scale && height <= 10 * scale,
-                     qPrintable(QString::fromLatin1(piece.text.data(), 2) + ": " +
-                                QString::number(height)));
-            const int middle = (top + bottom) / 2;
-            QVERIFY2(std::abs(middle - piece.centre_y * scale) <= scale,
-                     qPrintable(QString::fromLatin1(piece.text.data(), 2)));
+            const QString text = QString::fromLatin1(piece.text.data(), 2);
+            QVERIFY2(std::abs(bottom - top + 1 - drawing.cap_height) <= 1,
+                     qPrintable(text + ": " + QString::number(bottom - top + 1)));
+            QVERIFY2(std::abs((top + bottom) / 2 - piece.centre_y) <= 1, qPrintable(text));
         }
     }
 };

@@ -1,7 +1,10 @@
 #include "app/picture_box.h"
 
+#include <QGuiApplication>
 #include <QImage>
+#include <QList>
 #include <QRectF>
+#include <QScreen>
 #include <QTest>
 
 #include "form/dimension_drawing.h"
@@ -43,18 +46,34 @@ class PictureBoxTest : public QObject {
   private slots:
     // The box shows the drawing the core made for the screen's device pixel ratio, one picture
     // pixel a device pixel; with the focus, the style's focus frame changes only the band from
-    // 3 to 5 pixels inside the edges, which the drawing leaves white.
+    // 3 to 5 pixels inside the edges, which the drawing leaves white. Moved to a screen of
+    // another ratio (where the tests run with two screens), it shows the drawing for that one.
     void shows_the_drawing_for_its_scale_data() {
         QTest::addColumn<bool>("focused");
-        QTest::newRow("without the focus") << false;
-        QTest::newRow("with the focus") << true;
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("without the focus") << false << false;
+        QTest::newRow("with the focus") << true << false;
+        QTest::newRow("moved to the second screen") << false << true;
     }
     void shows_the_drawing_for_its_scale() {
         QFETCH(bool, focused);
+        QFETCH(bool, moved);
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (moved && screens.size() < 2) {
+            QSKIP("a single screen");
+        }
         WindowFixture window;
         QVERIFY(window.active());
+        auto* box = window.child<QWidget>("Picture1");
         if (focused) {
-            window.child<QWidget>("Picture1")->setFocus(Qt::OtherFocusReason);
+            box->setFocus(Qt::OtherFocusReason);
+        }
+        if (moved) {
+            QVERIFY(screens[0]->devicePixelRatio() != screens[1]->devicePixelRatio());
+            box->grab();  // painted where it first shows
+            const QScreen* other = window.window.screen() == screens[0] ? screens[1] : screens[0];
+            window.window.move(other->geometry().topLeft() + QPoint(50, 50));
+            QTRY_COMPARE(box->devicePixelRatioF(), other->devicePixelRatio());
         }
         const QImage shown = shown_picture(window);
         const form::DimensionDrawing drawing = form::dimension_drawing(shown.devicePixelRatio());

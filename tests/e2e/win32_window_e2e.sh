@@ -2,13 +2,16 @@
 # The Win32 window end to end under wine in a real X server: real mouse clicks and keys, and a
 # probe that reads the windows from the Windows side.
 #   with_wine_display.sh PREFIX win32_window_e2e.sh PROGRAM PROBE EXPECTED_OUTPUT [SCREENSHOT]
-# 1. Tab and Shift+Tab walk Command1, Picture1, Text1..Text4 while Command2 is disabled; Enter
-#    and Esc press nothing; Space presses Command1, and without vb_input.txt a "File Error" box
-#    with an icon names the file in a folder called Größe部品; the program keeps running.
-# 2. A folder with the sample vb_input.txt: Read, then Tab reaches Command2, Enter and Esc still
-#    press nothing; Create ends the program with status 0 and vb_output.txt equals
-#    EXPECTED_OUTPUT byte for byte. Once more in a folder called Größe部品. With SCREENSHOT, the
-#    window after the read is saved there as a picture (ImageMagick's import).
+# At E2E_DPI dots per inch (default 96; 144 is a screen at 150 %), the program's resolution.
+# 1. Tab and Shift+Tab walk Command1, Picture1, Text1..Text4 while Command2 is disabled; arrow
+#    keys on a button or the picture move no focus; Enter and Esc press nothing; Space presses
+#    Command1, and without vb_input.txt a "File Error" box with an icon names the file in a
+#    folder called Größe部品; the program keeps running.
+# 2. A folder with the sample vb_input.txt: Read, then Tab reaches Command2, where arrows move
+#    no focus and Enter and Esc still press nothing; Create ends the program with status 0 and
+#    vb_output.txt equals EXPECTED_OUTPUT byte for byte. Once more in a folder called Größe部品.
+#    With SCREENSHOT, the window after the read is saved there as a picture (ImageMagick's
+#    import).
 # 3. "11" typed into NX: Create shows "Macro Example" without an icon, with the text "NX must
 #    between 1 and 10" and one OK button; closing it leaves the focus on NX and nothing written.
 # Runs inside tests/win32/with_wine_display.sh, which gives it DISPLAY, WINEPREFIX and WINE.
@@ -20,6 +23,7 @@ probe=$(realpath "$2")
 expected=$(realpath "$3")
 screenshot=${4:-}
 step_seconds=${E2E_STEP_SECONDS:-30}
+dpi=${E2E_DPI:-96}
 wine=$WINE
 
 # shellcheck source=../support/e2e.sh
@@ -28,6 +32,11 @@ wine=$WINE
 probe() {
   "$wine" "$probe" "$@" 2>/dev/null
 }
+
+# Programs started from now on take the resolution; the client area is 7848 x 3720 twips.
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+client_width=$(((7848 * dpi + 720) / 1440))
+client_height=$(((3720 * dpi + 720) / 1440))
 
 # The program reads and writes beside itself, so each case runs a copy in its own folder.
 start_program() {
@@ -41,8 +50,8 @@ start_program() {
   # Without a window manager wine draws the frame inside the X window: the client area sits
   # centred across and at the bottom, below the caption.
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  border=$(((WIDTH - 523) / 2))
-  caption=$((HEIGHT - 248 - border))
+  border=$(((WIDTH - client_width) / 2))
+  caption=$((HEIGHT - client_height - border))
   [ "$(probe focus "$step_seconds")" = Command1 ] || fail "the focus did not start on Command1"
 }
 
@@ -57,9 +66,9 @@ stop_program() {
   fail "the window stayed after its program was ended"
 }
 
-# A real click at a point of the client area, in pixels.
+# A real click at a point of the client area, in pixels at 96 dots per inch.
 click() {
-  xdotool mousemove --window "$window" $((border + $1)) $((caption + $2)) click 1
+  xdotool mousemove --window "$window" $((border + $1 * dpi / 96)) $((caption + $2 * dpi / 96)) click 1
 }
 
 expect_focus() {
@@ -92,7 +101,11 @@ for next in Picture1 Text1 Text2 Text3 Text4 Command1; do
   xdotool key Tab
   expect_focus "$next"
 done
-xdotool key shift+Tab
+xdotool key Down Right Up Left
+expect_focus Command1
+xdotool key Tab Down Right
+expect_focus Picture1
+xdotool key shift+Tab shift+Tab
 expect_focus Text4
 xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 expect_focus Command1
@@ -112,7 +125,7 @@ sleep 0.3
 still_running "$missing"
 [ ! -e "$missing/vb_output.txt" ] || fail "a failed read wrote vb_output.txt"
 stop_program
-echo "ok: tab order, Enter and Esc press nothing, File Error names the file, still running"
+echo "ok: tab order, arrows move no focus, Enter and Esc press nothing, File Error names the file, still running"
 
 for name in good "Größe部品 ok"; do
   echo "== read and create in $name"
@@ -126,7 +139,7 @@ for name in good "Größe部品 ok"; do
     mkdir -p "$(dirname "$screenshot")"
     import -window "$window" "$screenshot" || fail "no screenshot"
   fi
-  xdotool key Tab
+  xdotool key Tab Up Left
   expect_focus Command2
   xdotool key Return Escape
   sleep 1

@@ -143,8 +143,19 @@ void DrawingCanvas::quarter_circle(int cx, int cy, int r, int sx, int sy, Rgb co
     const int right = static_cast<int>(std::ceil(std::max(centre_x, reach_x)));
     const int top = static_cast<int>(std::floor(std::min(centre_y, reach_y)));
     const int bottom = static_cast<int>(std::ceil(std::max(centre_y, reach_y)));
+    // How far a point lies off the arc's middle line, across the line.
+    const auto off_line = [&](double u, double v) {
+        const double across_x = u / radius_x;
+        const double across_y = v / radius_y;
+        return (std::sqrt(across_x * across_x + across_y * across_y) - 1.0) * mean_radius;
+    };
     for (int y = top; y <= bottom; ++y) {
         for (int x = left; x <= right; ++x) {
+            // A pixel whose middle lies further off the line than half the stroke and half its
+            // own diagonal has none of it.
+            if (std::abs(off_line(x + 0.5 - centre_x, y + 0.5 - centre_y)) > half + 0.75) {
+                continue;
+            }
             int covered = 0;
             for (int j = 0; j < samples_across; ++j) {
                 const double v = y + sample_offset(j) - centre_y;
@@ -153,9 +164,7 @@ void DrawingCanvas::quarter_circle(int cx, int cy, int r, int sx, int sy, Rgb co
                     if (u * sx < 0 || v * sy < 0) {
                         continue;  // another quadrant
                     }
-                    const double off_line =
-                        (std::hypot(u / radius_x, v / radius_y) - 1.0) * mean_radius;
-                    covered += std::abs(off_line) <= half ? 1 : 0;
+                    covered += std::abs(off_line(u, v)) <= half ? 1 : 0;
                 }
             }
             blend(x, y, colour, covered);

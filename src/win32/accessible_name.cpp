@@ -28,12 +28,17 @@ constexpr UINT_PTR subclass_id = 1;
     return *result != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
-// The system's accessible object of a control with a name and a description of its own; every
-// other question goes to the system's object.
+// The system's accessible object of a control with a name, a description and a role of its own
+// (an empty description or a role of 0 leaves the system's); every other question goes to the
+// system's object.
 class NamedAccessible final : public IAccessible {
   public:
-    NamedAccessible(IAccessible* system, std::wstring name, std::wstring description) noexcept
-        : system_(system), name_(std::move(name)), description_(std::move(description)) {}
+    NamedAccessible(IAccessible* system, std::wstring name, std::wstring description,
+                    LONG role) noexcept
+        : system_(system),
+          name_(std::move(name)),
+          description_(std::move(description)),
+          role_(role) {}
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
@@ -102,7 +107,12 @@ class NamedAccessible final : public IAccessible {
         return system_->get_accValue(child, value);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-        return system_->get_accRole(child, role);
+        if (!is_self(child) || role_ == 0 || role == nullptr) {
+            return system_->get_accRole(child, role);
+        }
+        role->vt = VT_I4;
+        role->lVal = role_;
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         return system_->get_accState(child, state);
@@ -154,6 +164,7 @@ class NamedAccessible final : public IAccessible {
     IAccessible* system_;
     std::wstring name_;
     std::wstring description_;
+    LONG role_;
     LONG references_ = 1;
 };
 
@@ -174,10 +185,12 @@ LRESULT named_object(HWND control, std::size_t index, WPARAM wparam) {
                                                reinterpret_cast<void**>(&system)))) {
             return 0;
         }
-        const std::wstring description = platform::utf16_from_utf8(
-            index == form::picture1_index ? form::picture_description : std::string_view());
-        auto* named =
-            new (std::nothrow) NamedAccessible(system, name_of(control, index), description);
+        // The picture is an image to a screen reader, and says what it shows.
+        const bool picture = index == form::picture1_index;
+        auto* named = new (std::nothrow) NamedAccessible(
+            system, name_of(control, index),
+            platform::utf16_from_utf8(picture ? form::picture_description : std::string_view()),
+            picture ? ROLE_SYSTEM_GRAPHIC : 0);
         if (named == nullptr) {
             system->Release();
             return 0;

@@ -228,7 +228,10 @@ void Win32FormView::set_text(form::TextBox box, std::string_view text) {
 }
 
 void Win32FormView::set_caption(form::ValueLabel label, std::string_view caption) {
-    set_value(controls_[form::index_of(label)], *tips_, platform::utf16_from_utf8(caption));
+    const HWND control = controls_[form::index_of(label)];
+    set_value(control, *tips_, platform::utf16_from_utf8(caption));
+    // The label's accessible name carries its value: a screen reader is told it changed.
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Win32FormView::set_command2_enabled(bool enabled) {

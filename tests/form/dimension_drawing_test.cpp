@@ -9,6 +9,8 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "support/case_name.h"
 
@@ -109,120 +111,82 @@ TEST(Lettering, EveryLabelIsPlacedOnWhite) {
                                                  "R2", "R2"}));
 }
 
-// The drawing at the scales screens start with, and at a scale that is not a number.
+// The drawing at the scales screens start with, and at a scale that is not a number: its size
+// and the widths of its straight strokes, of its frame and of its capitals, in device pixels.
 struct ScaleCase {
     const char* name;
     double scale;
-    int size;
-    int stroke;
-    int frame;
-    int cap_height;
+    int size, stroke, frame, cap_height;
 };
 
 class AtScale : public ::testing::TestWithParam<ScaleCase> {
   protected:
     const DimensionDrawing drawing = dimension_drawing(GetParam().scale);
     // The device pixel in which the middle of a picture pixel at 100 % lands.
-    [[nodiscard]] int device(int picture_pixel) const {
-        return static_cast<int>((picture_pixel + 0.5) * drawing.scale);
+    [[nodiscard]] int device(double pixel) const {
+        return static_cast<int>((pixel + 0.5) * drawing.scale);
     }
+    [[nodiscard]] Rgb at(int x, int y) const { return drawing.picture.pixel(x, y); }
 };
 
-// A straight stroke at 100 %: its colour, its row (or column) and a pixel along it.
-struct Stroke {
-    const char* name;
-    Rgb colour;
-    bool horizontal;
-    int at;
-    int along;
-};
+// Straight strokes at 100 % (the outline, the dimension and extension lines): colour, along x,
+// their row (or column), a pixel along them.
+constexpr std::tuple<Rgb, bool, int, int> straight_strokes[] = {
+    {black, false, 33, 100}, {black, true, 59, 60},    {black, false, 91, 80},
+    {black, true, 107, 120}, {black, false, 161, 130}, {black, true, 154, 100},
+    {grey, true, 36, 45},    {grey, true, 167, 130},   {grey, false, 18, 80},
+    {grey, false, 179, 118}, {grey, false, 92, 45},    {grey, true, 107, 170}};
 
-constexpr Stroke straight_strokes[] = {
-    {"left side", black, false, 33, 100},  {"top of the upright", black, true, 59, 60},
-    {"upright", black, false, 91, 80},     {"top of the short leg", black, true, 107, 120},
-    {"short leg", black, false, 161, 130}, {"bottom", black, true, 154, 100},
-    {"L2 line", grey, true, 36, 45},       {"L1 line", grey, true, 167, 130},
-    {"H1 line", grey, false, 18, 80},      {"H2 line", grey, false, 179, 118},
-    {"L2 extension", grey, false, 92, 45}, {"L1 extension", grey, false, 161, 160},
-    {"H1 extension", grey, true, 154, 25}, {"H2 extension", grey, true, 107, 170},
-};
-
-TEST_P(AtScale, StraightStrokesAreSolidOfOneWidthWhereTheScalePutsThem) {
-    EXPECT_EQ(drawing.picture.width(), GetParam().size);
-    EXPECT_EQ(drawing.picture.height(), GetParam().size);
+TEST_P(AtScale, StrokesAndLetteringStandWhereTheScalePutsThemAtTheirSizes) {
+    ASSERT_EQ(drawing.picture.width(), GetParam().size);
     const int stroke = GetParam().stroke;
-    for (const Stroke& s : straight_strokes) {
-        const double middle = (s.at + 0.5) * drawing.scale;
-        int first = -1;
-        int count = 0;
-        for (int across = static_cast<int>(middle) - 3 * stroke;
-             across <= static_cast<int>(middle) + 3 * stroke; ++across) {
-            const int along = device(s.along);
-            if (drawing.picture.pixel(s.horizontal ? along : across,
-                                      s.horizontal ? across : along) == s.colour) {
-                first = first < 0 ? across : first;
-                ++count;
-                EXPECT_EQ(across, first + count - 1) << s.name << ": not solid";
+    for (const auto& [colour, horizontal, line, along] : straight_strokes) {
+        std::vector<int> inked;
+        for (int across = device(line) - 3 * stroke; across <= device(line) + 3 * stroke;
+             ++across) {
+            if ((horizontal ? at(device(along), across) : at(across, device(along))) == colour) {
+                inked.push_back(across);
             }
         }
-        EXPECT_EQ(count, stroke) << s.name;
-        EXPECT_LE(std::abs(first + count / 2.0 - middle), 0.5) << s.name << " at " << first;
+        ASSERT_EQ(static_cast<int>(inked.size()), stroke) << line;
+        EXPECT_EQ(inked.back() - inked.front() + 1, stroke) << line << " is not solid";
+        EXPECT_LE(std::abs(inked.front() + stroke / 2.0 - (line + 0.5) * drawing.scale), 0.5)
+            << line;
     }
-    const int last = drawing.picture.width() - 1;
-    for (const auto& [x, y, dx, dy] :
-         {std::array{0, last / 2, 1, 0}, std::array{last, last / 2, -1, 0},
-          std::array{last / 2, 0, 0, 1}, std::array{last / 2, last, 0, -1}}) {
-        int band = 0;
-        while (drawing.picture.pixel(x + dx * band, y + dy * band) == frame) {
-            ++band;
-        }
-        EXPECT_EQ(band, GetParam().frame) << "frame from " << x << "," << y;
+    const int middle = GetParam().size / 2;
+    for (int i = 0; i < GetParam().size; ++i) {
+        const bool in_frame = i < GetParam().frame || i >= GetParam().size - GetParam().frame;
+        EXPECT_EQ(at(i, middle) == frame, in_frame) << i;
+        EXPECT_EQ(at(middle, i) == frame, in_frame) << i;
     }
+    EXPECT_EQ(drawing.cap_height, GetParam().cap_height);
+    // L2 in the middle of its line.
+    EXPECT_NEAR(drawing.lettering[0].centre_x, 62.5 * drawing.scale, 1.0);
+    EXPECT_NEAR(drawing.lettering[0].centre_y, 36.5 * drawing.scale, 1.0);
 }
 
-TEST_P(AtScale, ArcsRunWhereTheScalePutsThemSmoothedBesideTheScaleOfTheDrawing) {
-    struct Arc {
-        int cx, cy, r, sx, sy;
-    };
-    for (const Arc& arc :
-         {Arc{45, 71, 12, -1, -1}, Arc{45, 142, 12, -1, 1}, Arc{149, 142, 12, 1, 1},
-          Arc{84, 66, 7, 1, -1}, Arc{98, 100, 7, -1, 1}, Arc{154, 114, 7, 1, -1}}) {
-        // Along the diagonal of its quadrant: ink on the arc (or a neighbour of that pixel),
-        // white two pixels inside and outside it.
-        const auto grey_at = [&](double radius, int x_offset, int y_offset) {
-            const double d = radius * drawing.scale / std::sqrt(2.0);
-            const Rgb seen = drawing.picture.pixel(
-                static_cast<int>((arc.cx + 0.5) * drawing.scale + arc.sx * d) + x_offset,
-                static_cast<int>((arc.cy + 0.5) * drawing.scale + arc.sy * d) + y_offset);
-            return (seen.red + seen.green + seen.blue) / 3;
-        };
+// Ink where the diagonal of each arc's quadrant crosses the arc; wherever the scale is not
+// 100 %, smoothed pixels of no colour of the drawing's own.
+TEST_P(AtScale, ArcsRunWhereTheScalePutsThemSmoothedAtAnyOtherScale) {
+    for (const auto& [cx, cy, r, sx, sy] :
+         {std::array{45, 71, 12, -1, -1}, std::array{45, 142, 12, -1, 1},
+          std::array{149, 142, 12, 1, 1}, std::array{84, 66, 7, 1, -1},
+          std::array{98, 100, 7, -1, 1}, std::array{154, 114, 7, 1, -1}}) {
         int darkest = 255;
         for (int i = 0; i < 9; ++i) {
-            darkest = std::min(darkest, grey_at(arc.r, i % 3 - 1, i / 3 - 1));
+            const Rgb seen = at(device(cx + sx * r / std::sqrt(2.0)) + i % 3 - 1,
+                                device(cy + sy * r / std::sqrt(2.0)) + i / 3 - 1);
+            darkest = std::min(darkest, (seen.red + seen.green + seen.blue) / 3);
         }
-        EXPECT_LE(darkest, 128) << arc.cx << "," << arc.cy;
-        EXPECT_EQ(grey_at(arc.r - 2, 0, 0), 255) << arc.cx << "," << arc.cy;
-        EXPECT_EQ(grey_at(arc.r + 2, 0, 0), 255) << arc.cx << "," << arc.cy;
+        EXPECT_LE(darkest, 128) << cx << "," << cy;
     }
-    int blended = 0;
-    for (int y = 0; y < drawing.picture.height(); ++y) {
-        for (int x = 0; x < drawing.picture.width(); ++x) {
-            const Rgb seen = drawing.picture.pixel(x, y);
-            blended += seen == white || seen == black || seen == grey || seen == frame ? 0 : 1;
-        }
+    const auto& bytes = drawing.picture.bytes();
+    bool smoothed = false;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const Rgb seen{bytes[i], bytes[i + 1], bytes[i + 2]};
+        smoothed = smoothed || !(seen == white || seen == black || seen == grey || seen == frame);
     }
-    EXPECT_EQ(blended > 0, drawing.scale != 1.0) << blended;
-}
-
-TEST_P(AtScale, LetteringStandsWhereTheScalePutsItAtItsHeight) {
-    EXPECT_EQ(drawing.cap_height, GetParam().cap_height);
-    const DimensionDrawing unscaled = dimension_drawing();
-    for (std::size_t i = 0; i < drawing.lettering.size(); ++i) {
-        const Lettering& piece = drawing.lettering[i];
-        EXPECT_EQ(piece.text, unscaled.lettering[i].text);
-        EXPECT_NEAR(piece.centre_x, (unscaled.lettering[i].centre_x + 0.5) * drawing.scale, 1.0);
-        EXPECT_NEAR(piece.centre_y, (unscaled.lettering[i].centre_y + 0.5) * drawing.scale, 1.0);
-    }
+    EXPECT_EQ(smoothed, drawing.scale != 1.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -124,7 +124,8 @@ for name in good "Größe部品 ok"; do
   click "$read_x" "$read_y"
   sleep 0.5
   if [ "$name" = good ]; then
-    [ "$(probe icon)" = $'small: 16x16\nbig: 32x32' ] || fail "the window's icons: $(probe icon)"
+    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+    [ "$icons" = "Icon (32 x 32) Icon (16 x 16) " ] || fail "the window's icons: $icons"
   fi
   if [ -n "$screenshot" ] && [ "$name" = good ]; then
     mkdir -p "$(dirname "$screenshot")"

@@ -2,16 +2,12 @@
 //   window_probe focus [SECONDS]        the name of the control that has the focus in the window
 //   window_probe box TITLE [SECONDS]    whether the message box of that title shows an icon, its
 //                                       text and its buttons
-//   window_probe icon                   the sizes of the window's small and large icons
 // Waits up to SECONDS (default 10) for the window; prints one line a finding as UTF-8 and exits
 // 0, or exits 1 when there was no such window. Which icon a box shows is the Win32 view's own
 // choice and tested with it; here only whether there is one.
-#include <array>
-#include <charconv>
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -126,34 +122,6 @@ int box(const std::wstring& title, int seconds) {
     return 0;
 }
 
-std::string number(long value) {
-    std::array<char, 24> digits{};
-    return {digits.data(), std::to_chars(digits.begin(), digits.end(), value).ptr};
-}
-
-int icons() {
-    const HWND window = wait_for(
-        L"PlessardMacroIoWindow",
-        plessard::platform::utf16_from_utf8(plessard::form::window_caption), default_seconds);
-    if (window == nullptr) {
-        return 1;
-    }
-    for (const auto& [which, name] : {std::pair{ICON_SMALL, "small"}, std::pair{ICON_BIG, "big"}}) {
-        const auto icon = reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, which, 0));
-        ICONINFO info{};
-        BITMAP bitmap{};
-        if (icon == nullptr || ::GetIconInfo(icon, &info) == FALSE ||
-            ::GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap) == 0) {
-            print(std::string(name) + ": none");
-            continue;
-        }
-        print(std::string(name) + ": " + number(bitmap.bmWidth) + "x" + number(bitmap.bmHeight));
-        ::DeleteObject(info.hbmColor);
-        ::DeleteObject(info.hbmMask);
-    }
-    return 0;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -166,9 +134,6 @@ int wmain(int argc, wchar_t* argv[]) {
     if (command == L"box" && (argc == 3 || argc == 4)) {
         return box(argv[2], argc == 4 ? ::_wtoi(argv[3]) : default_seconds);
     }
-    if (command == L"icon" && argc == 2) {
-        return icons();
-    }
-    std::fputs("usage: window_probe focus [SECONDS] | box TITLE [SECONDS] | icon\n", stderr);
+    std::fputs("usage: window_probe focus [SECONDS] | window_probe box TITLE [SECONDS]\n", stderr);
     return 2;
 }

@@ -98,11 +98,12 @@ grep -qF "$(head -n 1 <<<"$changes")" "$unpacked/README.txt" ||
   fail "README.txt does not carry the changes of $version"
 for program in plessard-macro-io plessard-macro; do
   # The version resource's texts, read from the file as Windows keeps them.
-  texts=$(wrestool -x --type=version "$unpacked/$program.exe" | python3 -c '
-import sys
-words = [w for w in sys.stdin.buffer.read().decode("utf-16-le", "replace").split("\0") if w]
+  texts=$(wrestool -x --raw --type=version "$unpacked/$program.exe" | python3 -c '
+import re, sys
+text = sys.stdin.buffer.read().decode("utf-16-le", "replace")
 for key in ("FileVersion", "ProductVersion", "ProductName", "FileDescription", "CompanyName"):
-    print(key + "=" + words[words.index(key) + 1])')
+    found = re.search(key + "\0+([^\0]*)\0", text)
+    print(key + "=" + (found.group(1) if found else "(none)"))')
   expected="FileVersion=$version.0
 ProductVersion=$version
 ProductName=Plessard Macro File IO"

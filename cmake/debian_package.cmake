@@ -36,12 +36,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGE_CONTACT "Plessard <macro-io@plessard.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "write, check and draw macro files of arrays of L-shaped parts")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "write, check and draw macro files of arrays of L-shaped parts
- plessard-macro writes the macro file of a rectangular array of L-shaped sheet
- parts for a CAM host (an enclosing rectangle, one closed contour of lines and
- arcs per part, an end mark), byte for byte as the Plessard Macro File IO window
- writes it. It also checks macro files strictly and draws them as SVG or DXF.")
+# The summary is the synopsis; this is the extended description below it.
+set(CPACK_PACKAGE_DESCRIPTION
+    "plessard-macro writes the macro file of a rectangular array of L-shaped
+sheet parts for a CAM host (an enclosing rectangle, one closed contour of
+lines and arcs per part, an end mark), byte for byte as the Plessard Macro
+File IO window writes it. It also checks macro files strictly and draws
+them as SVG or DXF.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

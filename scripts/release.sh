@@ -150,7 +150,7 @@ rm -f "$package"
 (cd "$deb_build" && cpack -G DEB -B "$deb_build/package" >/dev/null)
 cp "$deb_build/package/$(basename "$package")" "$package"
 dpkg-deb --field "$package" Version | grep -qx "$version" || fail "the package's version is not $version"
-lintian --fail-on error --no-tag-display-limit "$package" || fail "lintian found errors"
+lintian --fail-on error --tag-display-limit 0 "$package" || fail "lintian found errors"
 
 echo "Made: ${archive#"$root"/} ($(stat -c %s "$archive") bytes, SHA-256 $(sha256sum "$archive" | cut -d' ' -f1))"
 echo "      ${package#"$root"/} ($(stat -c %s "$package") bytes)"

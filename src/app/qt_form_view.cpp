@@ -11,6 +11,7 @@
 
 #include "app/picture_box.h"
 #include "app/plain_button.h"
+#include "app/program_icon.h"
 #include "app/value_label.h"
 #include "form/accessible_names.h"
 #include "form/form_layout.h"
@@ -85,6 +86,7 @@ QMessageBox::Icon icon_of(form::MessageStyle style) {
 QtFormView::QtFormView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Tovik_form"));
     setWindowTitle(from_utf8(form::window_caption));
+    setWindowIcon(program_icon());
     setFixedSize(form::twips_to_pixels(form::client_width),
                  form::twips_to_pixels(form::client_height));
 

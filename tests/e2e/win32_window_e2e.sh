@@ -5,14 +5,14 @@
 # 1. Tab and Shift+Tab walk Command1, Picture1, Text1..Text4 while Command2 is disabled; Enter
 #    and Esc press nothing; Space presses Command1, and without vb_input.txt a "File Error" box
 #    with an icon names the file in a folder called Größe部品; the program keeps running.
-# 2. A folder with the sample vb_input.txt: Read, then Tab reaches Command2, Enter and Esc still
+# 2. A folder with the sample vb_input.txt: the window has the program's icon in its caption
+#    (16 pixels) and task bar entry (32); Read, then Tab reaches Command2, Enter and Esc still
 #    press nothing; Create ends the program with status 0 and vb_output.txt equals
 #    EXPECTED_OUTPUT byte for byte. Once more in a folder called Größe部品. With SCREENSHOT, the
 #    window after the read is saved there as a picture (ImageMagick's import).
 # 3. "11" typed into NX: Create shows "Macro Example" without an icon, with the text "NX must
 #    between 1 and 10" and one OK button; closing it leaves the focus on NX and nothing written.
-# In 1 and 2 arrow keys on a button or the picture move no focus. All at E2E_DPI dots per inch
-# (default 96; 144 is a screen at 150 %).
+# Arrows on a button or the picture move no focus (1, 2). At E2E_DPI dots per inch (96; 144: 150 %).
 # Runs inside tests/win32/with_wine_display.sh, which gives it DISPLAY, WINEPREFIX and WINE.
 # Bounded in time; every program it starts is ended on the way out.
 set -euo pipefail
@@ -134,6 +134,11 @@ for name in good "Größe部品 ok"; do
   start_program "$good"
   click "$read_x" "$read_y"
   sleep 0.5
+  if [ "$name" = good ]; then
+    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+    small=$((16 * dpi / 96))
+    [ "$icons" = "Icon ($((2 * small)) x $((2 * small))) Icon ($small x $small) " ] || fail "icons: $icons"
+  fi
   if [ -n "$screenshot" ] && [ "$name" = good ]; then
     mkdir -p "$(dirname "$screenshot")"
     import -window "$window" "$screenshot" || fail "no screenshot"

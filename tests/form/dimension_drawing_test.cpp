@@ -160,8 +160,7 @@ TEST_P(AtScale, StrokesAndLetteringStandWhereTheScalePutsThemAtTheirSizes) {
         EXPECT_EQ(at(middle, i) == frame, in_frame) << i;
     }
     EXPECT_EQ(drawing.cap_height, GetParam().cap_height);
-    // L2 in the middle of its line.
-    EXPECT_NEAR(drawing.lettering[0].centre_x, 62.5 * drawing.scale, 1.0);
+    EXPECT_NEAR(drawing.lettering[0].centre_x, 62.5 * drawing.scale, 1.0);  // L2, mid-line
     EXPECT_NEAR(drawing.lettering[0].centre_y, 36.5 * drawing.scale, 1.0);
 }
 

@@ -67,7 +67,7 @@ stop_program() {
 
 # A real click at a point of the client area, in pixels at 96 dots per inch.
 click() {
-  xdotool mousemove --window "$window" $((border + $1 * dpi / 96)) $((caption + $2 * dpi / 96)) click 1
+  xdotool mousemove --window "$window" $((border + $1*dpi/96)) $((caption + $2*dpi/96)) click 1
 }
 
 expect_focus() {
@@ -136,8 +136,8 @@ for name in good "Größe部品 ok"; do
   sleep 0.5
   if [ "$name" = good ]; then
     icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-    small=$((16 * dpi / 96))
-    [ "$icons" = "Icon ($((2 * small)) x $((2 * small))) Icon ($small x $small) " ] || fail "icons: $icons"
+    px=$((16 * dpi / 96))
+    [ "$icons" = "Icon ($((2 * px)) x $((2 * px))) Icon ($px x $px) " ] || fail "icons: $icons"
   fi
   if [ -n "$screenshot" ] && [ "$name" = good ]; then
     mkdir -p "$(dirname "$screenshot")"

@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "platform/command_line.h"
+#include "platform/long_path.h"
 #include "platform/message_text.h"
 
 namespace plessard::cli {
@@ -22,7 +23,9 @@ std::optional<std::string> OutputTarget::over_input(const std::filesystem::path&
         return std::nullopt;
     }
     std::error_code unknown;
-    if (!std::filesystem::equivalent(*file_, input, unknown) || unknown) {
+    if (!std::filesystem::equivalent(platform::system_path(*file_), platform::system_path(input),
+                                     unknown) ||
+        unknown) {
         return std::nullopt;
     }
     return "--output: " + platform::path_text(*file_) + " is " + platform::path_text(input) +

@@ -6,12 +6,14 @@
 # 1. Tab and Shift+Tab walk Command1, Picture1, Text1..Text4 while Command2 is disabled; Enter
 #    and Esc press nothing; Space presses Command1, and without vb_input.txt a "File Error" box
 #    with an icon names the file in a folder called Größe部品; the program keeps running.
-# 2. A folder with the sample vb_input.txt: Read, then Tab reaches Command2, Enter and Esc still
+# 2. A folder with the sample vb_input.txt: the window has the program's icon in its caption
+#    (16 pixels) and task bar entry (32); Read, then Tab reaches Command2, Enter and Esc still
 #    press nothing; Create ends the program with status 0 and vb_output.txt equals
 #    EXPECTED_OUTPUT byte for byte. Once more in a folder called Größe部品. With SCREENSHOT, the
 #    window after the read is saved there as a picture (ImageMagick's import).
 # 3. "11" typed into NX: Create shows "Macro Example" without an icon, with the text "NX must
 #    between 1 and 10" and one OK button; closing it leaves the focus on NX and nothing written.
+# Arrows on a button or the picture move no focus (1, 2). At E2E_DPI dots per inch (96; 144: 150 %).
 # Runs inside tests/win32/with_wine_display.sh, which gives it DISPLAY, WINEPREFIX and WINE.
 # Bounded in time; every program it starts is ended on the way out.
 set -euo pipefail
@@ -22,6 +24,7 @@ centres=$(realpath "$3")
 expected=$(realpath "$4")
 screenshot=${5:-}
 step_seconds=${E2E_STEP_SECONDS:-60}
+dpi=${E2E_DPI:-96}
 wine=$WINE
 
 # shellcheck source=../support/e2e.sh
@@ -33,6 +36,11 @@ probe() {
 }
 
 main_title='^Plessard Macro File IO Example$'
+
+# Programs started from now on take the resolution; the client area is 7848 x 3720 twips.
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+client_width=$(((7848 * dpi + 720) / 1440))
+client_height=$(((3720 * dpi + 720) / 1440))
 
 # The program reads and writes beside itself, so each case runs a copy in its own folder.
 start_program() {
@@ -48,8 +56,8 @@ start_program() {
   # Without a window manager wine draws the frame inside the X window: the client area sits
   # centred across and at the bottom, below the caption.
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  border=$(((WIDTH - 523) / 2))
-  caption=$((HEIGHT - 248 - border))
+  border=$(((WIDTH - client_width) / 2))
+  caption=$((HEIGHT - client_height - border))
   expect_focus Command1
 }
 
@@ -59,9 +67,10 @@ stop_program() {
   wait "$app" 2>/dev/null || true
 }
 
-# A real click on the centre of the control $1.
+# A real click on the centre of the control $1 (given in pixels at 96 dots per inch).
 click() {
-  xdotool mousemove --window "$window" $((border + centre_x[$1])) $((caption + centre_y[$1])) click 1
+  xdotool mousemove --window "$window" $((border + centre_x[$1] * dpi / 96)) \
+    $((caption + centre_y[$1] * dpi / 96)) click 1
 }
 
 # Waits until the focus is on the control $1.
@@ -106,7 +115,10 @@ for next in Picture1 Text1 Text2 Text3 Text4 Command1; do
   xdotool key Tab
   expect_focus "$next"
 done
-for next in Text4 Text3 Text2 Text1 Picture1 Command1; do
+# Arrow keys move no focus, on a button or on the picture: the Tab after them moves on by one.
+press_then_move Picture1 Tab Down Right Up Left
+press_then_move Text1 Tab Down Right
+for next in Picture1 Command1 Text4 Text3 Text2 Text1 Picture1 Command1; do
   xdotool key shift+Tab
   expect_focus "$next"
 done
@@ -138,13 +150,18 @@ for name in good "Größe部品 ok"; do
   write_sample_input "$good"
   start_program "$good"
   click_read
+  if [ "$name" = good ]; then
+    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+    px=$((16 * dpi / 96))
+    [ "$icons" = "Icon ($((2 * px)) x $((2 * px))) Icon ($px x $px) " ] || fail "icons: $icons"
+  fi
   if [ -n "$screenshot" ] && [ "$name" = good ]; then
     mkdir -p "$(dirname "$screenshot")"
     import -window "$window" "$screenshot" || fail "no screenshot"
   fi
   xdotool key Tab
   expect_focus Command2
-  press_then_move Command1 shift+Tab Return Escape
+  press_then_move Command1 shift+Tab Up Left Return Escape
   still_running "$good"
   [ ! -e "$good/vb_output.txt" ] || fail "Enter or Esc on Command2 wrote vb_output.txt"
   click Command2

@@ -18,12 +18,19 @@ start_xvfb "$work" || fail "no X server"
 pids+=("$xvfb_pid")
 openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=("$!")
+# A window mapped before the window manager manages the screen can stay unmapped for good: the
+# program starts once openbox has announced itself on the root window.
+manager_ready() {
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+wait_until manager_ready || fail "the window manager did not start: $(cat "$work/openbox.log")"
 export QT_QPA_PLATFORM=xcb
 
 cp "$program" "$work/plessard-macro-io"
 (cd "$work" && exec ./plessard-macro-io) >"$work/program.log" 2>&1 &
 pids+=("$!")
-wait_for_window '^Plessard Macro File IO Example$' || fail "the window did not appear"
+wait_for_window '^Plessard Macro File IO Example$' ||
+  fail "the window did not appear (log: $(cat "$work/program.log"); xdotool: $(cat "$work/search.err"))"
 window=$shown
 # Framed once the window manager states the frame's extents.
 framed() {

@@ -2,16 +2,18 @@
 #   start_xvfb WORK_FOLDER
 # starts Xvfb on a display number it picks itself (so tests running side by side never meet on
 # one), exports DISPLAY, and sets xvfb_pid for the caller's cleanup. Returns non-zero with the
-# server's own words when it does not come up within ten seconds.
+# server's own words when it does not answer within thirty seconds.
 start_xvfb() {
-  local number_file=$1/xvfb.display log=$1/xvfb.log
+  local number_file=$1/xvfb.display log=$1/xvfb.log number
   : >"$number_file"
   Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$number_file" 2>"$log" &
   xvfb_pid=$!
-  local _
-  for _ in $(seq 1 100); do
-    if grep -q '[0-9]' "$number_file"; then
-      export DISPLAY=":$(tr -dc '0-9' <"$number_file")"
+  local deadline=$((SECONDS + 30))
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    # The number is whole, and the server up, once a client gets an answer on that display.
+    number=$(tr -dc '0-9' <"$number_file")
+    if [ -n "$number" ] && DISPLAY=":$number" xdotool getdisplaygeometry >/dev/null 2>&1; then
+      export DISPLAY=":$number"
       return 0
     fi
     kill -0 "$xvfb_pid" 2>/dev/null || break

@@ -34,7 +34,7 @@ def heard(child):
 
 
 with tempfile.TemporaryDirectory() as folder:
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-nolisten", "tcp"],
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", "1", "-nolisten", "tcp", "-noreset"],
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
     display = wait_for(lambda: "Xvfb", lambda: xvfb.stdout.readline().strip().decode())
     program = shutil.copy(sys.argv[1], folder)

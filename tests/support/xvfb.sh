@@ -6,7 +6,9 @@
 start_xvfb() {
   local number_file=$1/xvfb.display log=$1/xvfb.log number
   : >"$number_file"
-  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$number_file" 2>"$log" &
+  # -noreset: by default the server starts over whenever its last client leaves, and a program
+  # that connects just then is turned away ("could not connect to display").
+  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$number_file" 2>"$log" &
   xvfb_pid=$!
   local deadline=$((SECONDS + 30))
   while [ "$SECONDS" -lt "$deadline" ]; do

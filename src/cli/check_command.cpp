@@ -36,9 +36,16 @@ void report_problems(const macro::MacroCheck& check, std::ostream& err) {
     for (const macro::MacroProblem& problem : check.problems) {
         err << macro::problem_text(check, problem) << '\n';
     }
-    if (check.more_problems > 0) {
-        err << "... and " << platform::plural(check.more_problems, "more problem", "more problems")
-            << '\n';
+    std::string hidden;
+    if (check.more_errors > 0) {
+        hidden = platform::plural(check.more_errors, "more error", "more errors");
+    }
+    if (check.more_warnings > 0) {
+        hidden += (hidden.empty() ? "" : " and ") +
+                  platform::plural(check.more_warnings, "more warning", "more warnings");
+    }
+    if (!hidden.empty()) {
+        err << "... and " << hidden << '\n';
     }
 }
 

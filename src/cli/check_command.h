@@ -13,8 +13,8 @@ namespace plessard::cli {
 [[nodiscard]] int run_check(const std::filesystem::path& file, std::ostream& out,
                             std::ostream& err);
 
-// The problems the check kept, one line each, in line order, then "... and N more problems"
-// when it found more.
+// The problems the check kept, one line each (errors, then warnings, each in line order),
+// then what it found beyond them: "... and 2 more errors and 399900 more warnings".
 void report_problems(const macro::MacroCheck& check, std::ostream& err);
 
 }  // namespace plessard::cli

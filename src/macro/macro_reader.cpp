@@ -422,7 +422,8 @@ class Checker {
         result_.syntax_problems = problems_.count(ProblemKind::syntax);
         result_.geometry_problems = problems_.count(ProblemKind::geometry);
         result_.warnings = problems_.count(ProblemKind::warning);
-        result_.more_problems = problems_.dropped();
+        result_.more_errors = problems_.hidden_errors();
+        result_.more_warnings = problems_.hidden_warnings();
         result_.problems = std::move(problems_).take();
     }
 

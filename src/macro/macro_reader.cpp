@@ -9,6 +9,7 @@
 
 #include "macro/contour_measure.h"
 #include "macro/geometry_messages.h"
+#include "macro/macro_number.h"
 #include "macro/problem_list.h"
 #include "macro/record_grammar.h"
 #include "macro/record_table.h"
@@ -99,6 +100,8 @@ class Checker {
     void take(const ParsedLine& parsed) {
         if (parsed.fault) {
             add(ProblemKind::syntax, [&parsed] { return *parsed.fault; });
+        } else {
+            warn_of_changed_numbers(parsed);
         }
         if (!parsed.record) {
             // A line that names no record. In the header it most likely stands where the
@@ -127,6 +130,15 @@ class Checker {
             case Stage::ended:
             case Stage::trailing:
                 break;
+        }
+    }
+
+    // Each number the writer would have written otherwise, as a warning of its own.
+    void warn_of_changed_numbers(const ParsedLine& parsed) {
+        for (const std::string_view text : parsed.texts) {
+            if (!text.empty() && !writer_keeps(text)) {
+                add(ProblemKind::warning, [text] { return writer_change_message(text); });
+            }
         }
     }
 

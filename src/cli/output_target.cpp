@@ -1,9 +1,8 @@
 #include "cli/output_target.h"
 
-#include <system_error>
-
 #include "platform/command_line.h"
 #include "platform/message_text.h"
+#include "platform/same_file.h"
 
 namespace plessard::cli {
 
@@ -18,11 +17,7 @@ platform::OutputFile OutputTarget::open() const {
 }
 
 std::optional<std::string> OutputTarget::over_input(const std::filesystem::path& input) const {
-    if (!file_) {
-        return std::nullopt;
-    }
-    std::error_code unknown;
-    if (!std::filesystem::equivalent(*file_, input, unknown) || unknown) {
+    if (!file_ || !platform::is_same_file(*file_, input)) {
         return std::nullopt;
     }
     return "--output: " + platform::path_text(*file_) + " is " + platform::path_text(input) +

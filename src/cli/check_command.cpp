@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/exit_status.h"
+#include "cli/output_target.h"
 #include "macro/macro_number.h"
 #include "platform/error.h"
 #include "platform/message_text.h"
@@ -50,6 +51,11 @@ void report_problems(const macro::MacroCheck& check, std::ostream& err) {
 }
 
 int run_check(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
+    // The summary goes to standard output, which must not add it to the file being checked.
+    if (const auto refusal = OutputTarget("-").over_input(file)) {
+        err << *refusal << '\n';
+        return exit_usage;
+    }
     try {
         const macro::MacroCheck check = macro::check_macro_file(file);
         report_problems(check, err);

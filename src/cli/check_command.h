@@ -9,7 +9,8 @@ namespace plessard::cli {
 
 // Checks a macro file. Accepted: the summary to out, warnings to err, exit_success.
 // Otherwise every problem to err as FILE:LINE: message, exit_failure; an unreadable file gives
-// its description and exit_failure as well.
+// its description and exit_failure as well. Standard output redirected onto the file itself is
+// a usage error (exit_usage), and nothing is read.
 [[nodiscard]] int run_check(const std::filesystem::path& file, std::ostream& out,
                             std::ostream& err);
 

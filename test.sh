@@ -4,7 +4,9 @@
 #                     the window (headless), the command-line tool and the window end to end.
 #   ./test.sh --all   the same, then the whole suite again under AddressSanitizer and
 #                     UndefinedBehaviorSanitizer (build-asan/), each fuzz target for FUZZ_SECONDS
-#                     (default 30) seconds, and the Windows build under wine (build-windows/).
+#                     (default 30) seconds, and the release (scripts/release.sh): the Windows
+#                     build tested under wine (build-windows/), its archive and the Debian
+#                     package of the command-line tool in dist/, each checked.
 # Exits non-zero on any failure, sanitizer report or fuzzing finding. CI runs it with --all.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -55,5 +57,5 @@ LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
 echo "== fuzzing: every target for FUZZ_SECONDS (default 30) seconds"
 scripts/fuzz.sh
 
-echo "== the Windows build under wine"
-scripts/windows.sh
+echo "== the release: the Windows build under wine, its archive, the Debian package"
+scripts/release.sh

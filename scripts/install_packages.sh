@@ -14,7 +14,7 @@ else
     libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core locales
-    xvfb xdotool x11-utils
+    xvfb xdotool x11-utils openbox imagemagick
     clang libclang-rt-14-dev
     librsvg2-bin libxml2-utils
     "$@"

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install_packages.sh --only cmake ninja-build g++-mingw-w64-x86-64 wine wine64 \
-  googletest libcli11-dev libxml2-utils xvfb xdotool imagemagick
+  googletest libcli11-dev libxml2-utils xvfb xdotool x11-utils imagemagick librsvg2-bin icoutils
 
 build=build-windows
 mkdir -p "$build"

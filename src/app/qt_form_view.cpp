@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "app/picture_box.h"
+#include "app/program_icon.h"
 #include "app/value_label.h"
 #include "form/dimension_drawing.h"
 #include "form/form_layout.h"
@@ -88,6 +89,7 @@ QMessageBox::Icon icon_of(form::MessageStyle style) {
 QtFormView::QtFormView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Tovik_form"));
     setWindowTitle(from_utf8(form::window_caption));
+    setWindowIcon(program_icon());
     setFixedSize(form::twips_to_pixels(form::client_width),
                  form::twips_to_pixels(form::client_height));
 

@@ -14,6 +14,7 @@
 #include "cli/write_command.h"
 #include "input/part_dimensions.h"
 #include "platform/command_line.h"
+#include "platform/console_text.h"
 #include "platform/message_text.h"
 
 #ifndef PLESSARD_VERSION
@@ -174,6 +175,9 @@ int guarded_run(const std::vector<std::string>& arguments) {
 #ifdef _WIN32
 // main would get the arguments in the ANSI code page, which cannot hold every file name.
 int wmain(int argc, wchar_t** argv) {
+    // Messages, summaries and help reach a console as its own characters, whatever its code
+    // page; files and pipes get UTF-8.
+    const platform::ConsoleText console_text;
     return guarded_run(platform::utf8_arguments(argc, argv));
 }
 #else

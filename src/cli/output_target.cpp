@@ -3,6 +3,7 @@
 #include <system_error>
 
 #include "platform/command_line.h"
+#include "platform/long_path.h"
 #include "platform/message_text.h"
 #include "platform/same_file.h"
 
@@ -33,7 +34,8 @@ std::optional<std::string> OutputTarget::over_input(const std::filesystem::path&
     // "> FILE" has emptied the file before the tool started: what was in it is lost already,
     // and the user had better know that from this message.
     std::error_code unknown;
-    const bool emptied = std::filesystem::file_size(input, unknown) == 0 && !unknown;
+    const bool emptied =
+        std::filesystem::file_size(platform::system_path(input), unknown) == 0 && !unknown;
     // Not the option's fault: standard output is where the shell sent it.
     return "standard output is " + platform::path_text(input) + read +
            (emptied ? " (and it is empty: a redirection with \">\" empties its file before the "

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/error.h"
+#include "platform/long_path.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -37,9 +38,9 @@ std::wstring module_path() {
 // The path of the file itself, every link on the way followed, without the "\\?\" that the
 // system puts before it; empty when the system cannot tell.
 std::wstring real_path(const std::wstring& path) {
-    const HANDLE file =
-        ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = ::CreateFileW(system_path(path).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return {};
     }

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "platform/long_path.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -38,9 +40,9 @@ std::optional<FileIdentity> identity_of(HANDLE handle) {
 std::optional<FileIdentity> identity_of(const std::filesystem::path& path) {
     // No access asked for, and every kind of sharing allowed: looking disturbs no one, and a
     // file open for writing elsewhere is still found.
-    const HANDLE handle =
-        ::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE handle = ::CreateFileW(
+        system_path(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }

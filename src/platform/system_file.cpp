@@ -7,7 +7,9 @@
 #include <utility>
 
 #include "platform/error.h"
+#include "platform/long_path.h"
 #include "platform/message_text.h"
+#include "platform/windows_errno.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -27,37 +29,8 @@ namespace {
 // that a message reads alike on every system.
 std::string last_cause() {
     const DWORD code = ::GetLastError();
-    switch (code) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_DRIVE:
-        case ERROR_BAD_NETPATH:
-        case ERROR_BAD_NET_NAME:
-            return system_cause(ENOENT);
-        case ERROR_ACCESS_DENIED:
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
-            return system_cause(EACCES);
-        case ERROR_WRITE_PROTECT:
-            return system_cause(EROFS);
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            return system_cause(ENOSPC);
-        case ERROR_FILENAME_EXCED_RANGE:
-            return system_cause(ENAMETOOLONG);
-        case ERROR_INVALID_NAME:
-            return system_cause(EINVAL);
-        case ERROR_INVALID_HANDLE:
-            return system_cause(EBADF);
-        case ERROR_BROKEN_PIPE:
-        case ERROR_NO_DATA:
-            return system_cause(EPIPE);
-        case ERROR_NOT_ENOUGH_MEMORY:
-        case ERROR_OUTOFMEMORY:
-            return system_cause(ENOMEM);
-        default:
-            return "system error " + std::to_string(code);
-    }
+    const int number = errno_from_windows(code);
+    return number != 0 ? system_cause(number) : "system error " + std::to_string(code);
 }
 
 #else
@@ -137,13 +110,13 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
     // shared for reading only: a second writer is refused rather than interleaving its lines
     // with ours (and is never kept waiting, which Windows cannot do anyway).
     const HANDLE handle =
-        ::CreateFileW(path.c_str(), for_output ? GENERIC_WRITE : GENERIC_READ,
+        ::CreateFileW(system_path(path).c_str(), for_output ? GENERIC_WRITE : GENERIC_READ,
                       for_output ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                       for_output ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         // Windows refuses a folder as "access denied"; it is said as it is said elsewhere.
         const DWORD code = ::GetLastError();
-        const DWORD attributes = ::GetFileAttributesW(path.c_str());
+        const DWORD attributes = ::GetFileAttributesW(system_path(path).c_str());
         if (code == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
             (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             refuse_open(what, system_cause(EISDIR));

@@ -12,6 +12,7 @@
 #include "win32/picture_control.h"
 #include "win32/plain_button.h"
 #include "win32/value_label.h"
+#include "win32/window_icon.h"
 #include "win32/window_layout.h"
 #include "win32/window_text.h"
 
@@ -26,7 +27,11 @@ void register_frame_class(HINSTANCE instance, WNDPROC procedure) {
     frame_class.lpfnWndProc = procedure;
     frame_class.hInstance = instance;
     frame_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    frame_class.hIcon = ::LoadIconW(nullptr, IDI_APPLICATION);
+    // The program's own icon where it has one; the window gets it at its screen's sizes too.
+    frame_class.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(program_icon_id));
+    if (frame_class.hIcon == nullptr) {
+        frame_class.hIcon = ::LoadIconW(nullptr, IDI_APPLICATION);
+    }
     // The face of a dialog, which the labels and buttons are drawn to sit on.
     frame_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     frame_class.lpszClassName = frame_class_name;
@@ -96,6 +101,7 @@ void Win32FormView::apply_dpi(UINT dots_per_inch) {
         ::SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
     }
     font_ = std::move(font);
+    icons_.apply(window_, dots_per_inch);
     ::SendMessageW(controls_[form::picture1_index], picture_dpi_changed, dots_per_inch, 0);
     for (const std::size_t index : form::value_label_indices) {
         refresh_value_tip(controls_[index], *tips_);

@@ -11,6 +11,7 @@
 #include "form/form_view.h"
 #include "win32/gdi_font.h"
 #include "win32/tool_tips.h"
+#include "win32/window_icon.h"
 
 namespace plessard::form {
 class Tovik_form;
@@ -56,6 +57,7 @@ class Win32FormView final : public form::FormView {
     HWND window_ = nullptr;
     std::array<HWND, form::controls.size()> controls_{};
     Font font_;
+    WindowIcons icons_;
     std::unique_ptr<ToolTips> tips_;
     form::Tovik_form* form_ = nullptr;
     // The control that had the focus when the window was last deactivated.

@@ -261,6 +261,13 @@ class QtFormViewTest : public QObject {
         QCOMPARE(seen.modality, Qt::ApplicationModal);
     }
 
+    void window_icon_has_each_drawn_size() {
+        QtFormView view;
+        const QList<QSize> drawn{{16, 16}, {20, 20}, {24, 24}, {32, 32},
+                                 {40, 40}, {48, 48}, {64, 64}, {256, 256}};
+        QCOMPARE(view.windowIcon().availableSizes(), drawn);
+    }
+
     void end_program_gives_the_status_data() {
         QTest::addColumn<int>("status");
         QTest::newRow("written") << 0;

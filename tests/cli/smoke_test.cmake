@@ -274,6 +274,46 @@ elseif(CASE STREQUAL "non_ascii_paths")
   expect("standard error of check" "${err}"
     "Cannot open ${folder}/none€.txt for reading: No such file or directory\n")
 
+elseif(CASE STREQUAL "long_paths")
+  # Past the 260 characters Windows opens without the "\\?\" form: read, written, checked,
+  # and still known as the input when named as the output.
+  string(REPEAT "d" 60 name)
+  set(deep "${WORK}/${name}/${name}/${name}/${name}/${name}")
+  file(MAKE_DIRECTORY "${deep}")
+  file(COPY "${input}" DESTINATION "${deep}")
+  string(LENGTH "${deep}/vb_output.txt" length)
+  if(length LESS 300)
+    message(FATAL_ERROR "${CASE}: the path is only ${length} characters long")
+  endif()
+  run_tool(write --input "${deep}/vb_input.txt" --output "${deep}/vb_output.txt")
+  expect("exit status of write" "${status}" 0)
+  expect_same_bytes("${deep}/vb_output.txt" "${DATA}/default_array.txt")
+  run_tool(check "${deep}/vb_output.txt")
+  expect("exit status of check" "${status}" 0)
+  run_tool(write --input "${deep}/vb_input.txt" --output "${deep}/vb_input.txt")
+  expect("exit status of write over its input" "${status}" 2)
+  expect_same_bytes("${deep}/vb_input.txt" "${input}")
+
+elseif(CASE STREQUAL "console_text")
+  # A console whose code page (850) has no euro sign still shows the names as they are, on
+  # standard output and on standard error alike.
+  file(COPY "${TOOL}" "${CONSOLE_PROBE}" DESTINATION "${WORK}")
+  get_filename_component(tool_name "${TOOL}" NAME)
+  configure_file("${DATA}/worked_example.txt" "${WORK}/€uro-Größe.txt" COPYONLY)
+  function(run_on_console)
+    execute_process(COMMAND ${EMULATOR} "${WORK}/console_probe.exe" "${tool_name}" ${ARGN}
+      WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE result OUTPUT_VARIABLE screen)
+    set(status "${result}" PARENT_SCOPE)
+    set(out "${screen}" PARENT_SCOPE)
+  endfunction()
+  run_on_console(check "€uro-Größe.txt")
+  expect("exit status of check" "${status}" 0)
+  expect_match("the console after check" "${out}" "^€uro-Größe.txt: accepted\n  lines      22\n")
+  run_on_console(check "none€.txt")
+  expect("exit status of check none€.txt" "${status}" 1)
+  expect("the console after check none€.txt" "${out}"
+    "Cannot open none€.txt for reading: No such file or directory\n")
+
 else()
   message(FATAL_ERROR "unknown case ${CASE}")
 endif()

@@ -5,7 +5,8 @@
 # 1. Tab and Shift+Tab walk Command1, Picture1, Text1..Text4 while Command2 is disabled; Enter
 #    and Esc press nothing; Space presses Command1, and without vb_input.txt a "File Error" box
 #    with an icon names the file in a folder called Größe部品; the program keeps running.
-# 2. A folder with the sample vb_input.txt: Read, then Tab reaches Command2, Enter and Esc still
+# 2. A folder with the sample vb_input.txt: the window has the program's icon in its caption
+#    (16 pixels) and task bar entry (32); Read, then Tab reaches Command2, Enter and Esc still
 #    press nothing; Create ends the program with status 0 and vb_output.txt equals
 #    EXPECTED_OUTPUT byte for byte. Once more in a folder called Größe部品. With SCREENSHOT, the
 #    window after the read is saved there as a picture (ImageMagick's import).
@@ -122,6 +123,10 @@ for name in good "Größe部品 ok"; do
   start_program "$good"
   click "$read_x" "$read_y"
   sleep 0.5
+  if [ "$name" = good ]; then
+    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+    [ "$icons" = "Icon (32 x 32) Icon (16 x 16) " ] || fail "the window's icons: $icons"
+  fi
   if [ -n "$screenshot" ] && [ "$name" = good ]; then
     mkdir -p "$(dirname "$screenshot")"
     import -window "$window" "$screenshot" || fail "no screenshot"

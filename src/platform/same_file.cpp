@@ -1,5 +1,6 @@
 #include "platform/same_file.h"
 
+#include <cstring>
 #include <optional>
 
 #include "platform/long_path.h"
@@ -16,25 +17,40 @@ namespace {
 
 #ifdef _WIN32
 
+// The volume's serial number and the file's index on it.
 struct FileIdentity {
-    DWORD volume = 0;
-    DWORD index_high = 0;
-    DWORD index_low = 0;
+    ULONGLONG volume = 0;  // 0: not told (see below)
+    FILE_ID_128 index{};
 
-    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+    // Wine tells no volume for a standard handle it makes from a POSIX descriptor (and refuses
+    // it GetFileInformationByHandle); its file index still names the file.
+    friend bool operator==(const FileIdentity& a, const FileIdentity& b) {
+        return std::memcmp(&a.index, &b.index, sizeof a.index) == 0 &&
+               (a.volume == b.volume || a.volume == 0 || b.volume == 0);
+    }
 };
 
 // Only a disk file has an identity worth comparing: a console, a pipe or a device is no file
-// being read.
+// being read. Where the 128-bit index is not to be had (before Windows 8, on some file systems),
+// the 64-bit one is.
 std::optional<FileIdentity> identity_of(HANDLE handle) {
-    BY_HANDLE_FILE_INFORMATION information{};
     if (handle == nullptr || handle == INVALID_HANDLE_VALUE ||
-        ::GetFileType(handle) != FILE_TYPE_DISK ||
-        !::GetFileInformationByHandle(handle, &information)) {
+        ::GetFileType(handle) != FILE_TYPE_DISK) {
         return std::nullopt;
     }
-    return FileIdentity{information.dwVolumeSerialNumber, information.nFileIndexHigh,
-                        information.nFileIndexLow};
+    FILE_ID_INFO id{};
+    if (::GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id)) {
+        return FileIdentity{id.VolumeSerialNumber, id.FileId};
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!::GetFileInformationByHandle(handle, &information)) {
+        return std::nullopt;
+    }
+    FileIdentity identity{information.dwVolumeSerialNumber, {}};
+    const ULONGLONG index =
+        (ULONGLONG{information.nFileIndexHigh} << 32U) | information.nFileIndexLow;
+    std::memcpy(identity.index.Identifier, &index, sizeof index);
+    return identity;
 }
 
 std::optional<FileIdentity> identity_of(const std::filesystem::path& path) {

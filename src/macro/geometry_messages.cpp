@@ -69,12 +69,12 @@ std::string closing_message(const ContourMeasure& contour, std::string_view part
            point_text(contour.end()) + ", not at its start " + point_text(contour.start());
 }
 
-// An outline that encloses no area runs back
-// over itself along the very texts it came by (any writer computes both ways from the same
-// expressions), so all that is left of its area is the noise of the arithmetic that sums it,
-// a few units in the last place of the squares it adds up; a part one thousandth wide and a
-// million long still encloses a thousand times more. Zero dimensions make such parts, and so
-// can others that fold a part flat; they are written as computed, hence warnings.
+// An outline that encloses no area runs back over itself along the very texts it came by (any
+// writer computes both ways from the same expressions), so all that is left of its area is the
+// noise of the arithmetic that sums it, a few units in the last place of the squares it adds
+// up; a part one thousandth wide and a million long still encloses a thousand times more. Zero
+// dimensions make such parts, and so can others that fold a part flat; they are written as
+// computed, hence warnings.
 Shape contour_shape(const ContourMeasure& contour) noexcept {
     if (is_single_point(contour.bounds())) {
         return Shape::single_point;

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "form/dimension_drawing.h"
 #include "input/part_dimensions.h"
 #include "macro/fmt.h"
 #include "macro/writing_run.h"
@@ -64,6 +65,16 @@ void BM_same_bytes_one_write(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_same_bytes_one_write)->Unit(benchmark::kMicrosecond);
+
+// The dimension drawing for a screen at a scale in percent: what a window pays when it is created
+// there or moves to a screen of another scale.
+void BM_dimension_drawing(benchmark::State& state) {
+    const double scale = static_cast<double>(state.range(0)) / 100.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(plessard::form::dimension_drawing(scale).picture.bytes().data());
+    }
+}
+BENCHMARK(BM_dimension_drawing)->DenseRange(100, 300, 25)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

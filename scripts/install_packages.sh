@@ -15,6 +15,7 @@ else
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core locales
     xvfb xdotool x11-utils openbox imagemagick
+    dbus-daemon at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
     librsvg2-bin libxml2-utils
     "$@"

@@ -1,9 +1,18 @@
 #include "app/picture_box.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 #include <QString>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+#include <utility>
+
+#include "form/dimension_drawing.h"
 
 namespace plessard::app {
 namespace {
@@ -36,15 +45,16 @@ int inked_cap_height(const QFont& font) {
     return rows;
 }
 
-// The serif face at the pixel size whose inked capitals come closest to the drawing's cap height.
-QFont lettering_font() {
+// The serif face at the pixel size whose inked capitals come closest to cap_height pixels.
+QFont lettering_font(int cap_height) {
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setStyleHint(QFont::Serif);
     // Full hinting puts stems and cap line on whole pixels: small lettering stays crisp, and
     // the cap height can land on exactly the rows asked for.
     font.setHintingPreference(QFont::PreferFullHinting);
+    // Cap heights run from about 0.6 to 0.75 of the em in serif faces.
     font.setPixelSize(
-        form::closest_lettering_size(form::lettering_cap_height, 8, 20, [&font](int size) {
+        form::closest_lettering_size(cap_height, cap_height, cap_height * 2 + 2, [&font](int size) {
             QFont candidate = font;
             candidate.setPixelSize(size);
             return inked_cap_height(candidate);
@@ -52,33 +62,73 @@ QFont lettering_font() {
     return font;
 }
 
+// The band inside the drawing's frame, clear of its ink, where the focus frame goes: from 3 to
+// 5 picture pixels in from each edge.
+constexpr int focus_inset = 3;
+constexpr int focus_band = 2;
+
+// A screen reader hears the picture as an image, not as an empty pane.
+QAccessibleInterface* accessible_picture(const QString& /*class_name*/, QObject* object) {
+    auto* box = dynamic_cast<PictureBox*>(object);
+    return box != nullptr ? new QAccessibleWidget(box, QAccessible::Graphic) : nullptr;
+}
+
 }  // namespace
 
-PictureBox::PictureBox(const form::DimensionDrawing& drawing, QWidget* parent)
-    : QWidget(parent),
-      pixels_(image_of(drawing.picture)),
-      font_(lettering_font()),
-      lettering_(drawing.lettering) {
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    [[maybe_unused]] static const bool accessible =
+        (QAccessible::installFactory(&accessible_picture), true);
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void PictureBox::render(qreal ratio) {
+    const form::DimensionDrawing drawing = form::dimension_drawing(ratio);
+    QImage image = image_of(drawing.picture);
+    const QFont font = lettering_font(drawing.cap_height);
+    {
+        // Set on the drawing's own device pixels, where the core placed it.
+        QPainter painter(&image);
+        painter.setFont(font);
+        const form::Rgb ink = form::lettering_colour;
+        painter.setPen(QColor(ink.red, ink.green, ink.blue));
+        const QFontMetrics metrics(font);
+        for (const form::Lettering& piece : drawing.lettering) {
+            const QString text = QString::fromUtf8(piece.text.data(), qsizetype(piece.text.size()));
+            const QRect inked = metrics.tightBoundingRect(text);
+            const form::PixelPoint origin =
+                form::lettering_origin(piece.centre_x, piece.centre_y,
+                                       {inked.left(), inked.top(), inked.width(), inked.height()});
+            painter.drawText(QPoint(origin.x, origin.y), text);
+        }
+    }
+    // One image pixel a device pixel: the picture is neither stretched nor blurred.
+    image.setDevicePixelRatio(ratio);
+    shown_ = std::move(image);
+    ratio_ = ratio;
+}
+
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+    // Asked at every paint, so a move to a screen of another ratio draws the picture anew.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != ratio_) {
+        render(ratio);
+    }
     QPainter painter(this);
-    // On a scaled screen each picture pixel becomes a block of whole pixels: no smoothing, so
-    // the 1-pixel lines stay sharp. The lettering is set at the screen's own resolution.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QPoint(0, 0), pixels_);
-    painter.setFont(font_);
-    const form::Rgb ink = form::lettering_colour;
-    painter.setPen(QColor(ink.red, ink.green, ink.blue));
-    const QFontMetrics metrics(font_);
-    for (const form::Lettering& piece : lettering_) {
-        const QString text = QString::fromUtf8(piece.text.data(), qsizetype(piece.text.size()));
-        const QRect inked = metrics.tightBoundingRect(text);
-        const form::PixelPoint origin =
-            form::lettering_origin(piece.centre_x, piece.centre_y,
-                                   {inked.left(), inked.top(), inked.width(), inked.height()});
-        painter.drawText(QPoint(origin.x, origin.y), text);
+    painter.drawImage(QPointF(0, 0), shown_);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        // Shown however the focus came, for the keyboard user who comes back to the window.
+        focus.state |= QStyle::State_KeyboardFocusChange;
+        focus.backgroundColor = Qt::white;
+        const int side = form::drawing_size - 2 * focus_inset;
+        focus.rect = QRect(focus_inset, focus_inset, side, side);
+        // Whatever the style paints stays in the band, off the drawing's ink.
+        painter.setClipRegion(QRegion(focus.rect)
+                                  .subtracted(QRegion(focus.rect.adjusted(
+                                      focus_band, focus_band, -focus_band, -focus_band))));
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
 

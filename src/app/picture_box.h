@@ -1,27 +1,27 @@
 #pragma once
 
-#include <QFont>
 #include <QImage>
 #include <QWidget>
 
-#include "form/dimension_drawing.h"
-
 namespace plessard::app {
 
-// The dimension drawing, shown unscaled from the top-left corner: its pixels as drawn, its
-// lettering set in a serif face over them. It takes the focus like any control in the tab
-// order but ignores every key.
+// The dimension drawing, shown from the top-left corner of the box: drawn by the core for the
+// screen's device pixel ratio, its lettering set in a serif face over it, one picture pixel a
+// device pixel. It takes the focus like any control in the tab order, shows the style's focus
+// frame while it has it, and ignores every key.
 class PictureBox final : public QWidget {
   public:
-    explicit PictureBox(const form::DimensionDrawing& drawing, QWidget* parent = nullptr);
+    explicit PictureBox(QWidget* parent = nullptr);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage pixels_;
-    QFont font_;
-    form::LetteringSet lettering_;
+    // Draws the drawing and its lettering anew for a device pixel ratio.
+    void render(qreal ratio);
+
+    QImage shown_;
+    qreal ratio_ = 0;
 };
 
 }  // namespace plessard::app

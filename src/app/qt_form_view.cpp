@@ -10,9 +10,10 @@
 #include <limits>
 
 #include "app/picture_box.h"
+#include "app/plain_button.h"
 #include "app/program_icon.h"
 #include "app/value_label.h"
-#include "form/dimension_drawing.h"
+#include "form/accessible_names.h"
 #include "form/form_layout.h"
 #include "form/tovik_form.h"
 
@@ -34,11 +35,7 @@ QWidget* create_control(const form::Control& control, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (control.kind) {
         case form::ControlKind::command_button: {
-            auto* button = new QPushButton(caption, parent);
-            // Enter and Esc press nothing: neither button is a default one.
-            button->setAutoDefault(false);
-            button->setDefault(false);
-            widget = button;
+            widget = new PlainButton(caption, parent);
             break;
         }
         case form::ControlKind::value_label: {
@@ -55,7 +52,7 @@ QWidget* create_control(const form::Control& control, QWidget* parent) {
             break;
         }
         case form::ControlKind::picture_box:
-            widget = new PictureBox(form::dimension_drawing(), parent);
+            widget = new PictureBox(parent);
             break;
         case form::ControlKind::text_box: {
             auto* box = new QLineEdit(caption, parent);
@@ -97,7 +94,15 @@ QtFormView::QtFormView(QWidget* parent) : QWidget(parent) {
     std::array<QWidget*, form::controls.size()> widgets{};
     for (std::size_t i = 0; i < form::controls.size(); ++i) {
         widgets[i] = create_control(form::controls[i], this);
+        widgets[i]->setAccessibleName(from_utf8(form::accessible_name(i)));
     }
+    // Screen readers call a text box or a value label by the caption beside it.
+    for (std::size_t i = 0; i < form::controls.size(); ++i) {
+        if (const std::size_t named = form::named_by(i); named < widgets.size()) {
+            static_cast<QLabel*>(widgets[i])->setBuddy(widgets[named]);
+        }
+    }
+    widgets[form::picture1_index]->setAccessibleDescription(from_utf8(form::picture_description));
     command1_ = static_cast<QPushButton*>(widgets[form::command1_index]);
     command2_ = static_cast<QPushButton*>(widgets[form::command2_index]);
     for (std::size_t i = 0; i < value_labels_.size(); ++i) {
@@ -132,6 +137,8 @@ void QtFormView::set_text(form::TextBox box, std::string_view text) {
 
 void QtFormView::set_caption(form::ValueLabel label, std::string_view caption) {
     value_label(label)->set_value(from_utf8(caption));
+    value_label(label)->setAccessibleName(
+        from_utf8(form::value_label_name(form::index_of(label), caption)));
 }
 
 void QtFormView::set_command2_enabled(bool enabled) {

@@ -1,6 +1,9 @@
 #include "form/dimension_drawing.h"
 
 #include <cstddef>
+#include <utility>
+
+#include "form/drawing_canvas.h"
 
 namespace plessard::form {
 namespace {
@@ -16,57 +19,6 @@ constexpr int frame_width = 2;
 constexpr int lettering_half_width = 8;
 constexpr int lettering_half_height = 5;
 constexpr int label_margin = 2;
-constexpr int arrow_length = 7;
-
-void horizontal(Picture& picture, int y, int x_from, int x_to, Rgb colour) {
-    for (int x = x_from; x <= x_to; ++x) {
-        picture.plot(x, y, colour);
-    }
-}
-
-void vertical(Picture& picture, int x, int y_from, int y_to, Rgb colour) {
-    for (int y = y_from; y <= y_to; ++y) {
-        picture.plot(x, y, colour);
-    }
-}
-
-void fill(Picture& picture, int left, int top, int width, int height, Rgb colour) {
-    for (int y = top; y < top + height; ++y) {
-        horizontal(picture, y, left, left + width - 1, colour);
-    }
-}
-
-// A quarter circle about (cx, cy); sx and sy (each +1 or -1) pick the quadrant in picture
-// coordinates. Midpoint rasterising gives a thin arc that meets the straight edges exactly at
-// (cx + sx * r, cy) and (cx, cy + sy * r).
-void quarter_circle(Picture& picture, int cx, int cy, int r, int sx, int sy, Rgb colour) {
-    int x = 0;
-    int y = r;
-    int decision = 1 - r;
-    while (x <= y) {
-        picture.plot(cx + sx * x, cy + sy * y, colour);
-        picture.plot(cx + sx * y, cy + sy * x, colour);
-        if (decision < 0) {
-            decision += 2 * x + 3;
-        } else {
-            decision += 2 * (x - y) + 5;
-            --y;
-        }
-        ++x;
-    }
-}
-
-// A solid arrowhead with its tip at (x, y), pointing along (dx, dy), one of the four axes.
-void arrowhead(Picture& picture, int x, int y, int dx, int dy, Rgb colour) {
-    for (int step = 0; step < arrow_length; ++step) {
-        const int half = (step + 1) / 3;
-        const int along_x = x - dx * step;
-        const int along_y = y - dy * step;
-        for (int across = -half; across <= half; ++across) {
-            picture.plot(along_x + dy * across, along_y + dx * across, colour);
-        }
-    }
-}
 
 // Each radius label sits inside the outline, in the corner whose radius it names.
 constexpr std::array<Lettering, 6> corner_labels{{
@@ -98,53 +50,45 @@ constexpr std::array<Dimension, 4> dimensions{{
     {"H2", false, 179, 107, 154, 163, 182},
 }};
 
-void draw_frame(Picture& picture) {
-    const int far_edge = drawing_size - frame_width;
-    fill(picture, 0, 0, drawing_size, frame_width, frame_colour);
-    fill(picture, 0, far_edge, drawing_size, frame_width, frame_colour);
-    fill(picture, 0, 0, frame_width, drawing_size, frame_colour);
-    fill(picture, far_edge, 0, frame_width, drawing_size, frame_colour);
-}
-
-void draw_outline(Picture& picture) {
+void draw_outline(DrawingCanvas& canvas) {
     const Rgb ink = outline_colour;
-    vertical(picture, 33, 71, 142, ink);               // left side
-    horizontal(picture, 59, 45, 84, ink);              // top of the upright
-    vertical(picture, 91, 66, 100, ink);               // right side of the upright
-    horizontal(picture, 107, 98, 154, ink);            // top of the short leg
-    vertical(picture, 161, 114, 142, ink);             // right end of the short leg
-    horizontal(picture, 154, 45, 149, ink);            // bottom
-    quarter_circle(picture, 45, 71, 12, -1, -1, ink);  // top left
-    quarter_circle(picture, 45, 142, 12, -1, 1, ink);  // bottom left
-    quarter_circle(picture, 149, 142, 12, 1, 1, ink);  // bottom right
-    quarter_circle(picture, 84, 66, 7, 1, -1, ink);    // top right of the upright
-    quarter_circle(picture, 98, 100, 7, -1, 1, ink);   // inner corner
-    quarter_circle(picture, 154, 114, 7, 1, -1, ink);  // top right of the short leg
+    canvas.vertical(33, 71, 142, ink);               // left side
+    canvas.horizontal(59, 45, 84, ink);              // top of the upright
+    canvas.vertical(91, 66, 100, ink);               // right side of the upright
+    canvas.horizontal(107, 98, 154, ink);            // top of the short leg
+    canvas.vertical(161, 114, 142, ink);             // right end of the short leg
+    canvas.horizontal(154, 45, 149, ink);            // bottom
+    canvas.quarter_circle(45, 71, 12, -1, -1, ink);  // top left
+    canvas.quarter_circle(45, 142, 12, -1, 1, ink);  // bottom left
+    canvas.quarter_circle(149, 142, 12, 1, 1, ink);  // bottom right
+    canvas.quarter_circle(84, 66, 7, 1, -1, ink);    // top right of the upright
+    canvas.quarter_circle(98, 100, 7, -1, 1, ink);   // inner corner
+    canvas.quarter_circle(154, 114, 7, 1, -1, ink);  // top right of the short leg
 }
 
 // Draws the lines and arrowheads of one dimension, broken in the middle for its label, and
 // gives back where the label goes.
-Lettering draw_dimension(Picture& picture, const Dimension& d) {
+Lettering draw_dimension(DrawingCanvas& canvas, const Dimension& d) {
     const Rgb ink = dimension_colour;
     const int middle = (d.from + d.to) / 2;
     if (d.horizontal) {
         const int gap = lettering_half_width + label_margin;
-        vertical(picture, d.from, d.extension_from, d.extension_to, ink);
-        vertical(picture, d.to, d.extension_from, d.extension_to, ink);
-        horizontal(picture, d.at, d.from + 1, middle - gap - 1, ink);
-        horizontal(picture, d.at, middle + gap + 1, d.to - 1, ink);
-        arrowhead(picture, d.from + 1, d.at, -1, 0, ink);
-        arrowhead(picture, d.to - 1, d.at, 1, 0, ink);
-        return {d.text, middle, d.at};
+        canvas.vertical(d.from, d.extension_from, d.extension_to, ink);
+        canvas.vertical(d.to, d.extension_from, d.extension_to, ink);
+        canvas.horizontal(d.at, d.from + 1, middle - gap - 1, ink);
+        canvas.horizontal(d.at, middle + gap + 1, d.to - 1, ink);
+        canvas.arrowhead(d.from + 1, d.at, -1, 0, ink);
+        canvas.arrowhead(d.to - 1, d.at, 1, 0, ink);
+        return {d.text, canvas.anchor(middle), canvas.anchor(d.at)};
     }
     const int gap = lettering_half_height + label_margin;
-    horizontal(picture, d.from, d.extension_from, d.extension_to, ink);
-    horizontal(picture, d.to, d.extension_from, d.extension_to, ink);
-    vertical(picture, d.at, d.from + 1, middle - gap - 1, ink);
-    vertical(picture, d.at, middle + gap + 1, d.to - 1, ink);
-    arrowhead(picture, d.at, d.from + 1, 0, -1, ink);
-    arrowhead(picture, d.at, d.to - 1, 0, 1, ink);
-    return {d.text, d.at, middle};
+    canvas.horizontal(d.from, d.extension_from, d.extension_to, ink);
+    canvas.horizontal(d.to, d.extension_from, d.extension_to, ink);
+    canvas.vertical(d.at, d.from + 1, middle - gap - 1, ink);
+    canvas.vertical(d.at, middle + gap + 1, d.to - 1, ink);
+    canvas.arrowhead(d.at, d.from + 1, 0, -1, ink);
+    canvas.arrowhead(d.at, d.to - 1, 0, 1, ink);
+    return {d.text, canvas.anchor(d.at), canvas.anchor(middle)};
 }
 
 }  // namespace
@@ -179,18 +123,22 @@ void Picture::plot(int x, int y, Rgb colour) noexcept {
     bytes_[at + 2] = colour.blue;
 }
 
-DimensionDrawing dimension_drawing() {
-    DimensionDrawing drawing{Picture(drawing_size, drawing_size, white), {}};
-    draw_frame(drawing.picture);
-    draw_outline(drawing.picture);
+DimensionDrawing dimension_drawing(double scale) {
+    DrawingCanvas canvas(scale, white);
+    canvas.border(frame_width, frame_colour);
+    draw_outline(canvas);
+    LetteringSet lettering;
     std::size_t placed = 0;
     for (const Dimension& d : dimensions) {
-        drawing.lettering[placed++] = draw_dimension(drawing.picture, d);
+        lettering[placed++] = draw_dimension(canvas, d);
     }
     for (const Lettering& corner : corner_labels) {
-        drawing.lettering[placed++] = corner;
+        lettering[placed++] = {corner.text, canvas.anchor(corner.centre_x),
+                               canvas.anchor(corner.centre_y)};
     }
-    return drawing;
+    const double drawn_at = canvas.scale();
+    const int cap_height = static_cast<int>(lettering_cap_height * drawn_at + 0.5);
+    return {std::move(canvas).picture(), lettering, drawn_at, cap_height};
 }
 
 }  // namespace plessard::form

@@ -54,14 +54,22 @@ inline constexpr int lettering_cap_height = 9;
 inline constexpr Rgb lettering_colour{0, 0, 0};
 
 // The dimension drawing of the L-shaped part: the frame, the outline with its rounded corners
-// and the four dimensions, pixel by pixel so every 1-pixel line lands on whole pixels; the
-// lettering is only placed, since each window sets type in its own face.
+// and the four dimensions, drawn for the device pixels of one screen; the lettering is only
+// placed, since each window sets type in its own face.
 struct DimensionDrawing {
     Picture picture;
+    // Where each piece of lettering goes, in the picture's device pixels.
     LetteringSet lettering;
+    // Device pixels a pixel of the drawing at 100 % takes.
+    double scale = 1.0;
+    // How many device pixels high the lettering's capitals are.
+    int cap_height = lettering_cap_height;
 };
 
-[[nodiscard]] DimensionDrawing dimension_drawing();
+// The drawing for a screen that shows `scale` device pixels for each pixel of the 200 x 200
+// picture. At 100 % every 1-pixel line lands on whole pixels; at any other scale it is drawn
+// for that scale rather than stretched, its straight strokes solid and of one whole width.
+[[nodiscard]] DimensionDrawing dimension_drawing(double scale = 1.0);
 
 // The pixels a piece of text inks, measured by a window in its own face from the point it
 // draws the text at: the first column and row of ink and how many of each it takes.

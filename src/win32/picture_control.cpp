@@ -24,39 +24,47 @@ struct PlacedText {
     POINT origin{};
 };
 
-// The drawing's pixels as a DIB takes them: blue, green, red.
+// The drawing's pixels as a DIB takes them: blue, green, red, each row padded to whole 32-bit
+// words.
 std::vector<std::uint8_t> bgr_pixels(const form::Picture& picture) {
-    // 200 pixels of three bytes need no row padding.
-    static_assert(form::drawing_size * 3 % 4 == 0);
+    const auto width = static_cast<std::size_t>(picture.width());
+    const std::size_t stride = (width * 3 + 3) / 4 * 4;
     const auto& rgb = picture.bytes();
-    std::vector<std::uint8_t> pixels(rgb.size());
-    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
-        pixels[i] = rgb[i + 2];
-        pixels[i + 1] = rgb[i + 1];
-        pixels[i + 2] = rgb[i];
+    std::vector<std::uint8_t> pixels(stride * static_cast<std::size_t>(picture.height()));
+    for (std::size_t row = 0; row < static_cast<std::size_t>(picture.height()); ++row) {
+        for (std::size_t x = 0; x < width; ++x) {
+            const std::size_t from = (row * width + x) * 3;
+            const std::size_t to = row * stride + x * 3;
+            pixels[to] = rgb[from + 2];
+            pixels[to + 1] = rgb[from + 1];
+            pixels[to + 2] = rgb[from];
+        }
     }
     return pixels;
 }
 
-// What the control keeps for its life: the drawing's pixels as the system takes them, its size,
-// and its lettering, set for the current resolution.
+// What the control keeps for its life: the drawing for the current resolution, its pixels as
+// the system takes them and its lettering set in a face of that resolution.
 class PictureState {
   public:
-    explicit PictureState(UINT dots_per_inch)
-        : PictureState(form::dimension_drawing(), dots_per_inch) {}
+    explicit PictureState(UINT dots_per_inch) { set_dpi(dots_per_inch); }
 
+    // Asks the core for the drawing at the resolution: drawn for it, never stretched.
     void set_dpi(UINT dots_per_inch) {
+        const form::DimensionDrawing drawing =
+            form::dimension_drawing(static_cast<double>(dots_per_inch) / 96.0);
+        pixels_ = bgr_pixels(drawing.picture);
+        size_ = drawing.picture.width();
         dpi_ = static_cast<int>(dots_per_inch);
-        font_ = lettering_font(::MulDiv(form::lettering_cap_height, dpi_, 96));
+        font_ = lettering_font(drawing.cap_height);
         for (std::size_t i = 0; i < placed_.size(); ++i) {
-            const form::Lettering& piece = lettering_[i];
+            const form::Lettering& piece = drawing.lettering[i];
             PlacedText& placed = placed_[i];
             placed.text = platform::utf16_from_utf8(piece.text);
-            // The middle of the ink stands on the given point, scaled as the pixels are.
+            // The middle of the ink stands where the core placed it.
             const InkBox ink = ink_box(font_.get(), placed.text);
             const form::PixelPoint origin = form::lettering_origin(
-                ::MulDiv(piece.centre_x, dpi_, 96), ::MulDiv(piece.centre_y, dpi_, 96),
-                {ink.left, ink.top, ink.width(), ink.height()});
+                piece.centre_x, piece.centre_y, {ink.left, ink.top, ink.width(), ink.height()});
             placed.origin = {origin.x, origin.y};
         }
     }
@@ -68,18 +76,14 @@ class PictureState {
 
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;  // rows from the top
+        info.bmiHeader.biWidth = size_;
+        info.bmiHeader.biHeight = -size_;  // rows from the top
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 24;
         info.bmiHeader.biCompression = BI_RGB;
-        const int width = ::MulDiv(width_, dpi_, 96);
-        const int height = ::MulDiv(height_, dpi_, 96);
-        // Each picture pixel becomes a block of whole screen pixels, never a blend, so the
-        // 1-pixel lines stay sharp on a scaled screen.
-        ::SetStretchBltMode(dc, COLORONCOLOR);
-        ::StretchDIBits(dc, 0, 0, width, height, 0, 0, width_, height_, pixels_.data(), &info,
-                        DIB_RGB_COLORS, SRCCOPY);
+        // One picture pixel a screen pixel.
+        ::SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(size_), static_cast<DWORD>(size_), 0, 0, 0,
+                            static_cast<UINT>(size_), pixels_.data(), &info, DIB_RGB_COLORS);
 
         const HGDIOBJ old_font = ::SelectObject(dc, font_.get());
         ::SetBkMode(dc, TRANSPARENT);
@@ -95,26 +99,14 @@ class PictureState {
         if (::GetFocus() == window) {
             // Inside the frame, so a keyboard user sees where the focus is.
             const int inset = ::MulDiv(3, dpi_, 96);
-            RECT focus{inset, inset, width - inset, height - inset};
+            RECT focus{inset, inset, size_ - inset, size_ - inset};
             ::DrawFocusRect(dc, &focus);
         }
     }
 
   private:
-    // Keeps of the drawing only what painting needs; its own pixels are not in the order a DIB
-    // takes.
-    PictureState(const form::DimensionDrawing& drawing, UINT dots_per_inch)
-        : pixels_(bgr_pixels(drawing.picture)),
-          width_(drawing.picture.width()),
-          height_(drawing.picture.height()),
-          lettering_(drawing.lettering) {
-        set_dpi(dots_per_inch);
-    }
-
     std::vector<std::uint8_t> pixels_;
-    int width_;
-    int height_;
-    form::LetteringSet lettering_;
+    int size_ = 0;
     int dpi_ = 96;
     Font font_;
     std::array<PlacedText, std::tuple_size_v<form::LetteringSet>> placed_;
@@ -154,6 +146,11 @@ LRESULT CALLBACK picture_procedure(HWND window, UINT message, WPARAM wparam, LPA
             ::EndPaint(window, &paint);
             return 0;
         }
+        case WM_PRINTCLIENT:
+            if (const PictureState* state = state_of(window)) {
+                state->paint(window, reinterpret_cast<HDC>(wparam));
+            }
+            return 0;
         case WM_ERASEBKGND:
             return 1;  // the paint covers every pixel
         case WM_LBUTTONDOWN:

@@ -6,8 +6,10 @@
 
 #include <commctrl.h>
 
+#include "form/accessible_names.h"
 #include "form/tovik_form.h"
 #include "platform/utf16.h"
+#include "win32/accessible_name.h"
 #include "win32/message_box.h"
 #include "win32/picture_control.h"
 #include "win32/plain_button.h"
@@ -63,31 +65,54 @@ Win32FormView::~Win32FormView() {
 }
 
 void Win32FormView::create_controls(HINSTANCE instance) {
-    const UINT dpi = ::GetDpiForWindow(window_);
-    // Created in tab order: the dialog manager's Tab follows the order of creation.
+    // Created in tab order, each caption label just before the control it names: the dialog
+    // manager's Tab follows the order of creation and passes the labels by, and the system names
+    // a text box after the label created just before it.
     for (std::size_t i = 0; i < form::controls.size(); ++i) {
-        const form::Control& control = form::controls[i];
-        const ControlClass kind = control_class(control.kind);
-        const std::wstring caption = platform::utf16_from_utf8(control.caption);
-        const RECT place = control_rect(control, dpi);
-        controls_[i] = ::CreateWindowExW(
-            kind.ex_style, kind.name, caption.c_str(), kind.style, place.left, place.top,
-            place.right - place.left, place.bottom - place.top, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(i))), instance, nullptr);
-        if (controls_[i] == nullptr) {
-            throw std::runtime_error("Cannot create the control " + std::string(control.name));
+        if (form::named_by(i) < form::controls.size()) {
+            continue;  // created with the control it names
         }
-        if (control.kind == form::ControlKind::command_button) {
-            keep_plain(controls_[i]);
+        for (std::size_t caption = 0; caption < form::controls.size(); ++caption) {
+            if (form::named_by(caption) == i) {
+                create_control(instance, caption);
+            }
         }
-        if (control.kind == form::ControlKind::text_box) {
+        create_control(instance, i);
+    }
+}
+
+void Win32FormView::create_control(HINSTANCE instance, std::size_t index) {
+    const form::Control& control = form::controls[index];
+    const ControlClass kind = control_class(control.kind);
+    const std::wstring caption = platform::utf16_from_utf8(control.caption);
+    const RECT place = control_rect(control, ::GetDpiForWindow(window_));
+    const HWND created = ::CreateWindowExW(
+        kind.ex_style, kind.name, caption.c_str(), kind.style, place.left, place.top,
+        place.right - place.left, place.bottom - place.top, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(index))), instance, nullptr);
+    if (created == nullptr) {
+        throw std::runtime_error("Cannot create the control " + std::string(control.name));
+    }
+    controls_[index] = created;
+    switch (control.kind) {
+        case form::ControlKind::command_button:
+            keep_plain(created);
+            break;
+        case form::ControlKind::text_box:
             // An edit control takes 32,767 characters unless told otherwise; a text box here
             // takes text of any length.
-            ::SendMessageW(controls_[i], EM_SETLIMITTEXT, 0, 0);
-        }
-        if (!control.tool_tip.empty()) {
-            tips_->set(controls_[i], platform::utf16_from_utf8(control.tool_tip));
-        }
+            ::SendMessageW(created, EM_SETLIMITTEXT, 0, 0);
+            name_for_screen_readers(created, index);
+            break;
+        case form::ControlKind::value_label:
+        case form::ControlKind::picture_box:
+            name_for_screen_readers(created, index);
+            break;
+        case form::ControlKind::caption_label:
+            break;
+    }
+    if (!control.tool_tip.empty()) {
+        tips_->set(created, platform::utf16_from_utf8(control.tool_tip));
     }
 }
 
@@ -209,7 +234,10 @@ void Win32FormView::set_text(form::TextBox box, std::string_view text) {
 }
 
 void Win32FormView::set_caption(form::ValueLabel label, std::string_view caption) {
-    set_value(controls_[form::index_of(label)], *tips_, platform::utf16_from_utf8(caption));
+    const HWND control = controls_[form::index_of(label)];
+    set_value(control, *tips_, platform::utf16_from_utf8(caption));
+    // The label's accessible name carries its value: a screen reader is told it changed.
+    ::NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Win32FormView::set_command2_enabled(bool enabled) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 
 #include "form/form_layout.h"
 #include "form/form_view.h"
+#include "win32/com_apartment.h"
 #include "win32/gdi_font.h"
 #include "win32/tool_tips.h"
 #include "win32/window_icon.h"
@@ -50,10 +52,14 @@ class Win32FormView final : public form::FormView {
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_controls(HINSTANCE instance);
+    // Creates the control at this place in the table and readies it for its kind.
+    void create_control(HINSTANCE instance, std::size_t index);
     // Places the controls, sets their font and sizes the frame for a screen resolution.
     void apply_dpi(UINT dots_per_inch);
     void on_command(int id, int notification);
 
+    // Before the window: its controls answer screen readers through COM.
+    ComApartment com_;
     HWND window_ = nullptr;
     std::array<HWND, form::controls.size()> controls_{};
     Font font_;

@@ -147,7 +147,7 @@ class QtFormViewTest : public QObject {
         QCOMPARE(visited, order);
     }
 
-    // Enter and Esc press no button, and the picture box swallows every key.
+    // Enter and Esc press no button, arrows move no focus, the picture box swallows every key.
     void keys_press_nothing_data() {
         QTest::addColumn<QString>("focus");
         QTest::addColumn<int>("key");
@@ -159,6 +159,10 @@ class QtFormViewTest : public QObject {
         QTest::newRow("Space on Picture1") << "Picture1" << int(Qt::Key_Space);
         QTest::newRow("Return on Picture1") << "Picture1" << int(Qt::Key_Return);
         QTest::newRow("letter on Picture1") << "Picture1" << int(Qt::Key_A);
+        QTest::newRow("Down on Command1") << "Command1" << int(Qt::Key_Down);
+        QTest::newRow("Left on Command2") << "Command2" << int(Qt::Key_Left);
+        QTest::newRow("Up on Picture1") << "Picture1" << int(Qt::Key_Up);
+        QTest::newRow("Right on Picture1") << "Picture1" << int(Qt::Key_Right);
     }
     void keys_press_nothing() {
         QFETCH(QString, focus);
@@ -172,6 +176,7 @@ class QtFormViewTest : public QObject {
         widget->setFocus();
         QCOMPARE(focus_name(), focus);
         QTest::keyClick(widget, static_cast<Qt::Key>(key));
+        QCOMPARE(focus_name(), focus);
         // A press of Command1 would now show the file-error box, one of Command2 would write.
         QVERIFY(window.window.messages.empty());
         QVERIFY(window.window.end_statuses.empty());
@@ -289,11 +294,12 @@ class QtFormViewTest : public QObject {
         window.button("Command1")->setFocus();
         const QPixmap shot = window.window.grab();
         QCOMPARE(shot.deviceIndependentSize().toSize(), QSize(523, 248));
-        const int scale = qRound(shot.devicePixelRatio());
         const QString folder = QStringLiteral(PLESSARD_SCREENSHOT_FOLDER);
         QVERIFY(QDir().mkpath(folder));
-        const QString name = scale == 1 ? QStringLiteral("main_window.png")
-                                        : QStringLiteral("main_window@%1x.png").arg(scale);
+        // Named for the scale the suite runs at, as it was given.
+        const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR");
+        const QString name =
+            scale.isEmpty() ? QStringLiteral("main_window.png") : "main_window@" + scale + "x.png";
         QVERIFY(shot.save(folder + "/" + name, "PNG"));
     }
 };

@@ -12,6 +12,7 @@
 #    window after the read is saved there as a picture (ImageMagick's import).
 # 3. "11" typed into NX: Create shows "Macro Example" without an icon, with the text "NX must
 #    between 1 and 10" and one OK button; closing it leaves the focus on NX and nothing written.
+# Arrows on a button or the picture move no focus (1, 2). At E2E_DPI dots per inch (96; 144: 150 %).
 # Runs inside tests/win32/with_wine_display.sh, which gives it DISPLAY, WINEPREFIX and WINE.
 # Bounded in time; every program it starts is ended on the way out.
 set -euo pipefail
@@ -21,6 +22,7 @@ probe=$(realpath "$2")
 expected=$(realpath "$3")
 screenshot=${4:-}
 step_seconds=${E2E_STEP_SECONDS:-30}
+dpi=${E2E_DPI:-96}
 wine=$WINE
 
 # shellcheck source=../support/e2e.sh
@@ -29,6 +31,11 @@ wine=$WINE
 probe() {
   "$wine" "$probe" "$@" 2>/dev/null
 }
+
+# Programs started from now on take the resolution; the client area is 7848 x 3720 twips.
+"$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+client_width=$(((7848 * dpi + 720) / 1440))
+client_height=$(((3720 * dpi + 720) / 1440))
 
 # The program reads and writes beside itself, so each case runs a copy in its own folder.
 start_program() {
@@ -42,8 +49,8 @@ start_program() {
   # Without a window manager wine draws the frame inside the X window: the client area sits
   # centred across and at the bottom, below the caption.
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  border=$(((WIDTH - 523) / 2))
-  caption=$((HEIGHT - 248 - border))
+  border=$(((WIDTH - client_width) / 2))
+  caption=$((HEIGHT - client_height - border))
   [ "$(probe focus "$step_seconds")" = Command1 ] || fail "the focus did not start on Command1"
 }
 
@@ -58,9 +65,9 @@ stop_program() {
   fail "the window stayed after its program was ended"
 }
 
-# A real click at a point of the client area, in pixels.
+# A real click at a point of the client area, in pixels at 96 dots per inch.
 click() {
-  xdotool mousemove --window "$window" $((border + $1)) $((caption + $2)) click 1
+  xdotool mousemove --window "$window" $((border + $1*dpi/96)) $((caption + $2*dpi/96)) click 1
 }
 
 expect_focus() {
@@ -93,7 +100,11 @@ for next in Picture1 Text1 Text2 Text3 Text4 Command1; do
   xdotool key Tab
   expect_focus "$next"
 done
-xdotool key shift+Tab
+xdotool key Down Right Up Left
+expect_focus Command1
+xdotool key Tab Down Right
+expect_focus Picture1
+xdotool key shift+Tab shift+Tab
 expect_focus Text4
 xdotool key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 expect_focus Command1
@@ -125,13 +136,14 @@ for name in good "Größe部品 ok"; do
   sleep 0.5
   if [ "$name" = good ]; then
     icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
-    [ "$icons" = "Icon (32 x 32) Icon (16 x 16) " ] || fail "the window's icons: $icons"
+    px=$((16 * dpi / 96))
+    [ "$icons" = "Icon ($((2 * px)) x $((2 * px))) Icon ($px x $px) " ] || fail "icons: $icons"
   fi
   if [ -n "$screenshot" ] && [ "$name" = good ]; then
     mkdir -p "$(dirname "$screenshot")"
     import -window "$window" "$screenshot" || fail "no screenshot"
   fi
-  xdotool key Tab
+  xdotool key Tab Up Left
   expect_focus Command2
   xdotool key Return Escape
   sleep 1

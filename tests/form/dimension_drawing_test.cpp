@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstddef>
+#include <limits>
 #include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "support/case_name.h"
 
@@ -105,6 +110,92 @@ TEST(Lettering, EveryLabelIsPlacedOnWhite) {
     EXPECT_EQ(texts, (std::multiset<std::string>{"L1", "L2", "H1", "H2", "R1", "R1", "R1", "R2",
                                                  "R2", "R2"}));
 }
+
+// The drawing at the scales screens start with, and at a scale that is not a number: its size
+// and the widths of its straight strokes, of its frame and of its capitals, in device pixels.
+struct ScaleCase {
+    const char* name;
+    double scale;
+    int size, stroke, frame, cap_height;
+};
+
+class AtScale : public ::testing::TestWithParam<ScaleCase> {
+  protected:
+    const DimensionDrawing drawing = dimension_drawing(GetParam().scale);
+    // The device pixel in which the middle of a picture pixel at 100 % lands.
+    [[nodiscard]] int device(double pixel) const {
+        return static_cast<int>((pixel + 0.5) * drawing.scale);
+    }
+    [[nodiscard]] Rgb at(int x, int y) const { return drawing.picture.pixel(x, y); }
+};
+
+// Straight strokes at 100 % (the outline, the dimension and extension lines): colour, along x,
+// their row (or column), a pixel along them.
+constexpr std::tuple<Rgb, bool, int, int> straight_strokes[] = {
+    {black, false, 33, 100}, {black, true, 59, 60},    {black, false, 91, 80},
+    {black, true, 107, 120}, {black, false, 161, 130}, {black, true, 154, 100},
+    {grey, true, 36, 45},    {grey, true, 167, 130},   {grey, false, 18, 80},
+    {grey, false, 179, 118}, {grey, false, 92, 45},    {grey, true, 107, 170}};
+
+TEST_P(AtScale, StrokesAndLetteringStandWhereTheScalePutsThemAtTheirSizes) {
+    ASSERT_EQ(drawing.picture.width(), GetParam().size);
+    const int stroke = GetParam().stroke;
+    for (const auto& [colour, horizontal, line, along] : straight_strokes) {
+        std::vector<int> inked;
+        for (int across = device(line) - 3 * stroke; across <= device(line) + 3 * stroke;
+             ++across) {
+            if ((horizontal ? at(device(along), across) : at(across, device(along))) == colour) {
+                inked.push_back(across);
+            }
+        }
+        ASSERT_EQ(static_cast<int>(inked.size()), stroke) << line;
+        EXPECT_EQ(inked.back() - inked.front() + 1, stroke) << line << " is not solid";
+        EXPECT_LE(std::abs(inked.front() + stroke / 2.0 - (line + 0.5) * drawing.scale), 0.5)
+            << line;
+    }
+    const int middle = GetParam().size / 2;
+    for (int i = 0; i < GetParam().size; ++i) {
+        const bool in_frame = i < GetParam().frame || i >= GetParam().size - GetParam().frame;
+        EXPECT_EQ(at(i, middle) == frame, in_frame) << i;
+        EXPECT_EQ(at(middle, i) == frame, in_frame) << i;
+    }
+    EXPECT_EQ(drawing.cap_height, GetParam().cap_height);
+    EXPECT_NEAR(drawing.lettering[0].centre_x, 62.5 * drawing.scale, 1.0);  // L2, mid-line
+    EXPECT_NEAR(drawing.lettering[0].centre_y, 36.5 * drawing.scale, 1.0);
+}
+
+// Ink where the diagonal of each arc's quadrant crosses the arc; wherever the scale is not
+// 100 %, smoothed pixels of no colour of the drawing's own.
+TEST_P(AtScale, ArcsRunWhereTheScalePutsThemSmoothedAtAnyOtherScale) {
+    for (const auto& [cx, cy, r, sx, sy] :
+         {std::array{45, 71, 12, -1, -1}, std::array{45, 142, 12, -1, 1},
+          std::array{149, 142, 12, 1, 1}, std::array{84, 66, 7, 1, -1},
+          std::array{98, 100, 7, -1, 1}, std::array{154, 114, 7, 1, -1}}) {
+        int darkest = 255;
+        for (int i = 0; i < 9; ++i) {
+            const Rgb seen = at(device(cx + sx * r / std::sqrt(2.0)) + i % 3 - 1,
+                                device(cy + sy * r / std::sqrt(2.0)) + i / 3 - 1);
+            darkest = std::min(darkest, (seen.red + seen.green + seen.blue) / 3);
+        }
+        EXPECT_LE(darkest, 128) << cx << "," << cy;
+    }
+    const auto& bytes = drawing.picture.bytes();
+    bool smoothed = false;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const Rgb seen{bytes[i], bytes[i + 1], bytes[i + 2]};
+        smoothed = smoothed || !(seen == white || seen == black || seen == grey || seen == frame);
+    }
+    EXPECT_EQ(smoothed, drawing.scale != 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drawing, AtScale,
+    ::testing::Values(
+        ScaleCase{"at_100", 1.0, 200, 1, 2, 9}, ScaleCase{"at_125", 1.25, 250, 1, 3, 11},
+        ScaleCase{"at_150", 1.5, 300, 2, 3, 14}, ScaleCase{"at_175", 1.75, 350, 2, 4, 16},
+        ScaleCase{"at_200", 2.0, 400, 2, 4, 18}, ScaleCase{"at_300", 3.0, 600, 3, 6, 27},
+        ScaleCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), 200, 1, 2, 9}),
+    plessard::testing::CaseName());
 
 struct OriginCase {
     const char* name;

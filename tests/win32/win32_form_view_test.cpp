@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
+#include <utility>
 
+#include <oleacc.h>
+
+#include "form/accessible_names.h"
+#include "form/dimension_drawing.h"
 #include "form/form_layout.h"
 #include "platform/utf16.h"
 #include "win32/window_layout.h"
@@ -75,6 +82,67 @@ TEST_F(Win32FormViewTest, EnablesCommand2AndGivesTheFocus) {
     EXPECT_TRUE(::IsWindowEnabled(control(form::command2_index)));
     view_.set_focus(form::TextBox::Text2);
     EXPECT_EQ(::GetFocus(), control(form::text_box_indices[1]));
+}
+
+// On WM_DPICHANGED the picture shows the core's drawing for the new resolution (rows padded at
+// 168 dots per inch) pixel for pixel; the lettering, set in the system's face, is left out.
+TEST_F(Win32FormViewTest, DrawsThePictureForTheResolutionItMovesTo) {
+    for (const int dpi : {168, 96}) {
+        RECT suggested{0, 0, 800, 400};
+        ::SendMessageW(window_, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                       reinterpret_cast<LPARAM>(&suggested));
+        const form::DimensionDrawing drawing = form::dimension_drawing(dpi / 96.0);
+        const int size = drawing.picture.width();
+        const HDC dc = ::CreateCompatibleDC(nullptr);
+        const HGDIOBJ old_bitmap = ::SelectObject(dc, ::CreateBitmap(size, size, 1, 32, nullptr));
+        ::SendMessageW(control(form::picture1_index), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc),
+                       PRF_CLIENT);
+        int differing = 0;
+        for (int i = 0; i < size * size; ++i) {
+            const form::Rgb want = drawing.picture.pixel(i % size, i / size);
+            const bool lettering = std::any_of(
+                drawing.lettering.begin(), drawing.lettering.end(), [&](const auto& piece) {
+                    return std::abs(i % size - piece.centre_x) <= 10 * drawing.scale &&
+                           std::abs(i / size - piece.centre_y) <= 7 * drawing.scale;
+                });
+            differing += !lettering &&
+                         ::GetPixel(dc, i % size, i / size) != RGB(want.red, want.green, want.blue);
+        }
+        ::DeleteObject(::SelectObject(dc, old_bitmap));
+        ::DeleteDC(dc);
+        EXPECT_EQ(differing, 0) << dpi << " dpi";
+    }
+}
+
+// What a screen reader hears through the system's accessibility interface: a value label by its
+// dimension and value, a text box by its caption, the picture as a described image.
+TEST_F(Win32FormViewTest, NamesTheControlsForScreenReaders) {
+    view_.set_caption(form::ValueLabel::Label2, " 4");
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    for (const auto& [index, name] : {std::pair{form::value_label_indices[1], L"L2 4"},
+                                      std::pair{form::text_box_indices[3], L"NY"},
+                                      std::pair{form::picture1_index, L"Dimension drawing"}}) {
+        IAccessible* object = nullptr;
+        ASSERT_EQ(::AccessibleObjectFromWindow(control(index), OBJID_CLIENT, __uuidof(IAccessible),
+                                               reinterpret_cast<void**>(&object)),
+                  S_OK);
+        BSTR said[2] = {};
+        VARIANT role{};
+        object->get_accName(self, &said[0]);
+        object->get_accDescription(self, &said[1]);
+        object->get_accRole(self, &role);
+        object->Release();
+        EXPECT_EQ(std::wstring_view(said[0] != nullptr ? said[0] : L""), name);
+        if (index == form::picture1_index) {
+            EXPECT_EQ(platform::utf8_from_utf16(said[1] != nullptr ? said[1] : L""),
+                      form::picture_description);
+            EXPECT_EQ(role.lVal, ROLE_SYSTEM_GRAPHIC);
+        }
+        ::SysFreeString(said[0]);
+        ::SysFreeString(said[1]);
+    }
 }
 
 TEST_F(Win32FormViewTest, EndsTheMessageLoopWithTheStatusOnceTheHandlerReturned) {

@@ -2,8 +2,9 @@
 # Time and peak memory of `plessard-macro check`, `svg` and `dxf` on files of 16 MiB, the
 # largest a macro file may be: bare line feeds, "x" lines, "99" lines, a valid file of many
 # parts, and files that cost the most per line: one contour of full circles, arcs that change
-# their radius, a million parts that are single points. Each figure is one whole process under
-# /usr/bin/time.
+# their radius, a million parts that are single points, and the two that make the largest SVG.
+# Each figure is one whole process under /usr/bin/time, with the size of what it wrote to
+# standard output.
 #   bench/hostile_files.sh            (builds the tool alone into build-measure/, a release build)
 #   TOOL=build/plessard-macro bench/hostile_files.sh
 set -euo pipefail
@@ -49,15 +50,21 @@ filled $'0,1.0, 0.0\r\n' $'3,0.0, 0.0, 1.0, 0.0\r' $'99\r\n-1\r\n' >"$work/circl
 filled $'0,1.0, 0.0\r\n' $'3,0.0, 0.0, 2.0, 0.0\r\n3,0.0, 0.0, 1.0, 0.0\r' \
   $'99\r\n-1\r\n' >"$work/radii.txt"
 filled '' $'0,9.0, 9.0\r\n99\r' $'-1\r\n' >"$work/points.txt"
+# What costs a drawing the most bytes for each byte read: full circles whose radius has more
+# digits than their numbers, and parts that are dots between parts that are not.
+filled $'0,0.1, 0.1\r\n' $'3,0.0, 0.0, 0.1, 0.1\r' $'99\r\n-1\r\n' >"$work/root_two.txt"
+filled '' $'0,0.0, 0.0\r\n1,0.1, 0.0\r\n99\r\n0,0.0, 0.0\r\n99\r' $'-1\r\n' >"$work/dots.txt"
 
-printf '%-16s %-6s %10s %12s %14s\n' file command seconds "peak MiB" "stderr lines"
-for file in line_feeds x_lines 99_lines valid circles radii points; do
+printf '%-16s %-6s %10s %12s %12s %14s\n' file command seconds "peak MiB" "output MB" \
+  "stderr lines"
+for file in line_feeds x_lines 99_lines valid circles radii points root_two dots; do
   for command in check svg dxf; do
     /usr/bin/time -f '%e %M' -o "$work/time" "$TOOL" "$command" "$work/$file.txt" \
       >"$work/out" 2>"$work/err" || true
     # A failing command (a file with problems) puts a line of its own before the figures.
     read -r seconds kib < <(tail -n 1 "$work/time")
-    printf '%-16s %-6s %10s %12s %14s\n' "$file" "$command" "$seconds" "$((kib / 1024))" \
-      "$(wc -l <"$work/err")"
+    bytes=$(stat -c %s "$work/out")
+    printf '%-16s %-6s %10s %12s %12s %14s\n' "$file" "$command" "$seconds" "$((kib / 1024))" \
+      "$((bytes / 1000000))" "$(wc -l <"$work/err")"
   done
 done

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "fuzz_property.h"
 #include "macro/macro_check.h"
@@ -32,10 +33,13 @@ std::size_t line_count(std::string_view bytes) {
 
 void check_problems(const MacroCheck& check) {
     const std::size_t last_line = std::max<std::size_t>(check.lines, 1);
-    require(std::is_sorted(
-                check.problems.begin(), check.problems.end(),
-                [](const MacroProblem& a, const MacroProblem& b) { return a.line < b.line; }),
-            "the problems are not in line order");
+    // Errors first, then warnings, each in line order; no warning in place of an error.
+    const auto place = [](const MacroProblem& p) { return std::pair(p.is_warning(), p.line); };
+    require(std::is_sorted(check.problems.begin(), check.problems.end(),
+                           [&](const auto& a, const auto& b) { return place(a) < place(b); }) &&
+                (check.more_errors == 0 || check.problems.empty() ||
+                 !check.problems.back().is_warning()),
+            "the problems are not errors, then warnings, each in line order");
     for (const MacroProblem& problem : check.problems) {
         require(problem.line >= 1 && problem.line <= last_line,
                 "a problem points at a line the file does not have");
@@ -52,10 +56,11 @@ void check_problems(const MacroCheck& check) {
     require(check.problems.size() <= plessard::macro::shown_problems,
             "more problems kept than are shown");
     const std::size_t found = check.syntax_problems + check.geometry_problems + check.warnings;
-    require(check.problems.size() + check.more_problems == found,
+    const std::size_t hidden = check.more_errors + check.more_warnings;
+    require(check.problems.size() + hidden == found,
             "the problems kept and counted do not add up to those found");
     require(found <= 4 * check.lines + 4, "more problems than the lines explain");
-    require(check.more_problems == 0 || check.problems.size() == plessard::macro::shown_problems,
+    require(hidden == 0 || check.problems.size() == plessard::macro::shown_problems,
             "problems were dropped while there was room for them");
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/exit_status.h"
+#include "cli/output_target.h"
 #include "platform/decimal_text.h"
 #include "platform/message_text.h"
 
@@ -35,13 +36,25 @@ void report_problems(const macro::MacroCheck& check, std::ostream& err) {
     for (const macro::MacroProblem& problem : check.problems) {
         err << macro::problem_text(check, problem) << '\n';
     }
-    if (check.more_problems > 0) {
-        err << "... and " << platform::plural(check.more_problems, "more problem", "more problems")
-            << '\n';
+    std::string hidden;
+    if (check.more_errors > 0) {
+        hidden = platform::plural(check.more_errors, "more error", "more errors");
+    }
+    if (check.more_warnings > 0) {
+        hidden += (hidden.empty() ? "" : " and ") +
+                  platform::plural(check.more_warnings, "more warning", "more warnings");
+    }
+    if (!hidden.empty()) {
+        err << "... and " << hidden << '\n';
     }
 }
 
 int run_check(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
+    // The summary goes to standard output, which must not add it to the file being checked.
+    if (const auto refusal = OutputTarget("-").over_input(file)) {
+        err << *refusal << '\n';
+        return exit_usage;
+    }
     return failing_on_errors(err, [&] {
         const macro::MacroCheck check = macro::check_macro_file(file);
         report_problems(check, err);

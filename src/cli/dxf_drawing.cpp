@@ -128,11 +128,15 @@ void write_arc(DxfPairs& dxf, const MacroSegment& arc) {
     dxf.number(51, macro::direction_degrees(arc.centre, to));
 }
 
-// Every line and arc of the parts, as the file is read.
+// Every line and arc of the parts, as the file is read, and a POINT for a part that is a single
+// point, which its lines and arcs would not show.
 class PartEntities final : public macro::ContourVisitor {
   public:
     explicit PartEntities(DxfPairs& dxf) : dxf_(dxf) {}
 
+    void start(std::size_t /*part*/, std::size_t /*line*/, const MacroPoint& point) override {
+        start_ = point;
+    }
     void segment(const MacroSegment& segment) override {
         if (segment.kind == SegmentKind::line) {
             dxf_.line(parts_layer, segment.start, segment.end);
@@ -140,9 +144,17 @@ class PartEntities final : public macro::ContourVisitor {
             write_arc(dxf_, segment);
         }
     }
+    void end(const macro::MacroBounds& bounds) override {
+        if (macro::is_single_point(bounds)) {
+            dxf_.text(0, "POINT");
+            dxf_.text(8, parts_layer);
+            dxf_.point(10, start_);
+        }
+    }
 
   private:
     DxfPairs& dxf_;
+    MacroPoint start_;
 };
 
 void write_entities(DxfPairs& dxf, const macro::MacroCheck& check, std::string_view bytes) {

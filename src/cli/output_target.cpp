@@ -5,6 +5,7 @@
 #include "platform/command_line.h"
 #include "platform/long_path.h"
 #include "platform/message_text.h"
+#include "platform/same_file.h"
 
 namespace plessard::cli {
 
@@ -19,17 +20,27 @@ platform::OutputFile OutputTarget::open() const {
 }
 
 std::optional<std::string> OutputTarget::over_input(const std::filesystem::path& input) const {
-    if (!file_) {
+    const std::string read = " itself, the file being read";
+    if (file_) {
+        if (!platform::is_same_file(*file_, input)) {
+            return std::nullopt;
+        }
+        return "--output: " + platform::path_text(*file_) + " is " + platform::path_text(input) +
+               read;
+    }
+    if (!platform::standard_output_is(input)) {
         return std::nullopt;
     }
+    // "> FILE" has emptied the file before the tool started: what was in it is lost already,
+    // and the user had better know that from this message.
     std::error_code unknown;
-    if (!std::filesystem::equivalent(platform::system_path(*file_), platform::system_path(input),
-                                     unknown) ||
-        unknown) {
-        return std::nullopt;
-    }
-    return "--output: " + platform::path_text(*file_) + " is " + platform::path_text(input) +
-           " itself, the file being read";
+    const bool emptied =
+        std::filesystem::file_size(platform::system_path(input), unknown) == 0 && !unknown;
+    // Not the option's fault: standard output is where the shell sent it.
+    return "standard output is " + platform::path_text(input) + read +
+           (emptied ? " (and it is empty: a redirection with \">\" empties its file before the "
+                      "command starts)"
+                    : "");
 }
 
 }  // namespace plessard::cli

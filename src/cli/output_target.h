@@ -18,9 +18,9 @@ class OutputTarget {
     [[nodiscard]] platform::OutputFile open() const;
 
     // The usage error of an output that is the very file the input path names, under the same
-    // name, another one or a link: writing it would destroy what is being read. Files are
-    // compared, not names; standard output and a file that does not exist yet are never the
-    // input.
+    // name, another one or a link, or of standard output redirected onto it (">> FILE"):
+    // writing it would destroy what is being read. Files are compared, not names; a file that
+    // does not exist yet is never the input.
     [[nodiscard]] std::optional<std::string> over_input(const std::filesystem::path& input) const;
 
   private:

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/ascii.h"
 #include "platform/decimal_text.h"
@@ -99,17 +101,60 @@ struct PictureSpace {
     double top = 0.0;
 };
 
-// One path per part, in the order written, each with a title naming its line. The path data of
-// a contour with thousands of segments goes on over further lines (a line break is white space
-// like any other there), so no line, and no memory, grows with a contour.
+// Up to this many parts, each is a path of its own, titled with its number and line, and its
+// number is set on it. Beyond that the numbers would cover one another, and the titles alone
+// would make the drawing several times the size of its file, so parts go many to a path,
+// unnamed: then no record costs more than some two and a half times its bytes in the drawing.
+constexpr std::size_t numbered_parts = 1000;
+
+// A number in the picture a quarter in from the lower-left corner of the part's box: on the
+// bottom bar of an L-shaped part, clear of its notch. A dot's number stands above and to the
+// right of it, so as not to hide it.
+std::string label_of(std::size_t part, const MacroBounds& bounds, const PictureSpace& space,
+                     bool dot) {
+    const double width = bounds.right - bounds.left;
+    const double height = bounds.top - bounds.bottom;
+    const double smaller_side = std::min(width, height) * space.scale;
+    const double size =
+        smaller_side > 0.0 ? std::max(smaller_side * 0.2, smallest_label) : picture_size * 0.02;
+    const double aside = dot ? size : 0.0;
+    return "  <text x=\"" + decimal_text(space.x(bounds.left + width / 4.0) + aside, in_drawing) +
+           "\" y=\"" + decimal_text(space.y(bounds.bottom + height / 4.0) - aside, in_drawing) +
+           "\" font-size=\"" + decimal_text(size, in_drawing) + "\">" + std::to_string(part) +
+           "</text>";
+}
+
+// The radius the two halves of a full circle are written with. They join opposite points, and
+// SVG scales a radius too small for its end points up to the one that joins them, the circle's
+// own; so where the radius itself would take more than a few characters, a power of ten not
+// above it stands for it ("1e-1" for 0.141421). Four radii a circle would otherwise make a
+// drawing of circles about a short centre four times the size of its file.
+std::string half_circle_radius(double radius) {
+    std::string text = decimal_text(radius, in_drawing);
+    if (text.size() > 5) {
+        text = "1e" + std::to_string(static_cast<int>(std::floor(std::log10(radius))));
+    }
+    return text;
+}
+
+// The outlines of the parts in the order written, numbered up to numbered_parts parts (the
+// numbers themselves wait in labels() for the end, so that no outline covers one), many to a
+// path beyond. A part that is a single point, which its outline would not show, is a dot: a
+// path of class "point", drawn with a wide round pen. The data of a long path goes on over
+// further lines (a line break is white space like any other there), so no line, and no
+// memory, grows with a contour or with the count of parts.
 class PartPaths final : public macro::ContourVisitor {
   public:
-    explicit PartPaths(platform::LineSink& out) : out_(out) {}
+    PartPaths(platform::LineSink& out, const PictureSpace& space, bool numbered)
+        : out_(out), space_(space), numbered_(numbered) {}
 
     void start(std::size_t part, std::size_t line, const MacroPoint& point) override {
-        const std::string number = std::to_string(part);
-        title_ = "<title>part " + number + " (line " + std::to_string(line) + ")</title>";
-        data_ = "    <path class=\"part\" id=\"part-" + number + "\" d=\"M" + file_point(point);
+        part_ = part;
+        line_ = line;
+        start_ = point;
+        outline_ = "M" + file_point(point);
+        outline_written_ = false;
+        named_ = false;
     }
 
     void segment(const MacroSegment& segment) override {
@@ -117,74 +162,111 @@ class PartPaths final : public macro::ContourVisitor {
         const double radius = segment.kind == SegmentKind::line ? 0.0 : macro::arc_radius(segment);
         if (sweep == 0.0 || radius == 0.0) {
             // A line, or an arc that turns through nothing: only its end point counts.
-            data_ += " L" + file_point(segment.end);
-            end_line_if_long();
-            return;
-        }
-        // In the file's own numbers, Y upward, counter-clockwise is the positive-angle
-        // direction of SVG: sweep flag 1. Clockwise is flag 0.
-        const std::string arc = " A" + decimal_text(radius, in_drawing) + "," +
-                                decimal_text(radius, in_drawing) + " 0 " +
-                                (sweep > std::numbers::pi ? "1" : "0") + "," +
-                                (segment.kind == SegmentKind::arc_ccw ? "1" : "0") + " ";
-        if (macro::is_full_circle(segment)) {
+            outline_ += " L" + file_point(segment.end);
+        } else if (macro::is_full_circle(segment)) {
             // One arc cannot end where it starts; two halves through the opposite point can.
             const MacroPoint& c = segment.centre;
             const MacroPoint opposite{2.0 * c.x - segment.start.x, 2.0 * c.y - segment.start.y};
-            data_ += arc + file_point(opposite) + arc + file_point(segment.end);
+            const std::string half =
+                arc_command(segment, half_circle_radius(macro::arc_radius(segment)), true);
+            outline_ += half + file_point(opposite) + half + file_point(segment.end);
         } else {
-            data_ += arc + file_point(segment.end);
+            outline_ +=
+                arc_command(segment, decimal_text(radius, in_drawing), sweep > std::numbers::pi) +
+                file_point(segment.end);
         }
-        end_line_if_long();
+        if (outline_.size() > longest_line) {
+            add(Kind::outline, outline_);
+            outline_.clear();
+            outline_written_ = true;
+        }
     }
 
-    void end(const MacroBounds& /*bounds*/) override {
-        data_.append("\">").append(title_).append("</path>");
-        out_.print_line(data_);
+    void end(const MacroBounds& bounds) override {
+        const bool dot = macro::is_single_point(bounds);
+        // A single point's outline adds nothing to its dot, unless it is already written.
+        if (!dot || outline_written_) {
+            add(Kind::outline, outline_);
+        }
+        if (dot) {
+            add(Kind::point, "M" + file_point(start_) + " h0");
+        }
+        if (numbered_) {
+            close();
+            labels_.push_back(label_of(part_, bounds, space_, dot));
+        }
     }
+
+    // Ends the path being written.
+    void finish() { close(); }
+
+    // The part numbers, one line each, when the parts are numbered.
+    [[nodiscard]] const std::vector<std::string>& labels() const noexcept { return labels_; }
 
   private:
+    enum class Kind { none, outline, point };
+
     static constexpr std::size_t longest_line = 4096;
 
-    void end_line_if_long() {
-        if (data_.size() > longest_line) {
-            out_.print_line(data_);
-            data_ = "     ";
+    // In the file's own numbers, Y upward, counter-clockwise is the positive-angle direction
+    // of SVG: sweep flag 1. Clockwise is flag 0.
+    static std::string arc_command(const MacroSegment& arc, const std::string& radius, bool large) {
+        return " A" + radius + "," + radius + " 0 " + (large ? "1" : "0") + "," +
+               (arc.kind == SegmentKind::arc_ccw ? "1" : "0") + " ";
+    }
+
+    // Adds path data to the path of its kind, which is opened when the path being written is
+    // of the other kind (or, when parts are numbered, of another part).
+    void add(Kind kind, std::string_view data) {
+        if (kind != kind_) {
+            close();
+            text_ =
+                std::string("    <path class=\"") + (kind == Kind::point ? "point" : "part") + "\"";
+            if (numbered_ && !named_) {
+                text_ += " id=\"part-" + std::to_string(part_) + "\"";
+                named_ = true;
+            }
+            text_ += " d=\"";
+            kind_ = kind;
+            if (data.starts_with(' ')) {
+                data.remove_prefix(1);
+            }
+        } else if (!data.empty() && !data.starts_with(' ')) {
+            text_ += ' ';
+        }
+        text_ += data;
+        if (text_.size() > longest_line) {
+            out_.print_line(text_);
+            text_ = "    ";
         }
     }
 
-    platform::LineSink& out_;
-    std::string data_;
-    std::string title_;
-};
-
-// The part numbers, after every path so that no outline covers one. Each sits a quarter in
-// from the lower-left corner of the part's box: on the bottom bar of an L-shaped part, clear
-// of its notch.
-class PartNumbers final : public macro::ContourVisitor {
-  public:
-    PartNumbers(platform::LineSink& out, const PictureSpace& space) : out_(out), space_(space) {}
-
-    void start(std::size_t part, std::size_t /*line*/, const MacroPoint& /*point*/) override {
-        part_ = part;
-    }
-    void end(const MacroBounds& bounds) override {
-        const double width = bounds.right - bounds.left;
-        const double height = bounds.top - bounds.bottom;
-        const double smaller_side = std::min(width, height) * space_.scale;
-        const double size =
-            smaller_side > 0.0 ? std::max(smaller_side * 0.2, smallest_label) : picture_size * 0.02;
-        out_.print_line("  <text x=\"" +
-                        decimal_text(space_.x(bounds.left + width / 4.0), in_drawing) + "\" y=\"" +
-                        decimal_text(space_.y(bounds.bottom + height / 4.0), in_drawing) +
-                        "\" font-size=\"" + decimal_text(size, in_drawing) + "\">" +
-                        std::to_string(part_) + "</text>");
+    void close() {
+        if (kind_ == Kind::none) {
+            return;
+        }
+        if (numbered_) {
+            text_ += "\"><title>part " + std::to_string(part_) + " (line " + std::to_string(line_) +
+                     ")</title></path>";
+        } else {
+            text_ += "\"/>";
+        }
+        out_.print_line(text_);
+        kind_ = Kind::none;
     }
 
-  private:
     platform::LineSink& out_;
     const PictureSpace& space_;
+    bool numbered_;
     std::size_t part_ = 0;
+    std::size_t line_ = 0;
+    MacroPoint start_;
+    std::string outline_;  // of the part being read, not yet written
+    bool outline_written_ = false;
+    bool named_ = false;  // the part's id is given
+    Kind kind_ = Kind::none;
+    std::string text_;  // the line being written
+    std::vector<std::string> labels_;
 };
 
 }  // namespace
@@ -206,17 +288,25 @@ void write_svg(platform::LineSink& out, const macro::MacroCheck& check, std::str
         "  <!-- The outlines carry the numbers of the macro file, in its own units with Y "
         "upward; one transform scales them by " +
         scale + " into the picture. -->");
+    if (check.parts > numbered_parts) {
+        out.print_line("  <!-- More than " + std::to_string(numbered_parts) +
+                       " parts: they are drawn many to a path, without their numbers. -->");
+    }
     // Strokes one screen pixel wide at any zoom where vector-effect is understood; elsewhere
     // (librsvg, for one) one unit of the picture at the document's own size, thinner or wider
     // with the zoom. The outlines live in the file's units, where that unit is 1 / scale.
+    // A dot is a pen six times as wide set down once.
     out.print_line("  <style>");
     out.print_line("    path { fill: none; stroke-width: " +
                    platform::shortest_text(1.0 / space.scale) + "; stroke-linejoin: round; }");
+    out.print_line("    .point { stroke-width: " + platform::shortest_text(6.0 / space.scale) +
+                   "; stroke-linecap: round; }");
     out.print_line("    @supports (vector-effect: non-scaling-stroke) {");
     out.print_line("      path { stroke-width: 1px; vector-effect: non-scaling-stroke; }");
+    out.print_line("      .point { stroke-width: 6px; }");
     out.print_line("    }");
     out.print_line("    .rectangle { stroke: #8a8a8a; }");
-    out.print_line("    .part { stroke: #1f4e9c; }");
+    out.print_line("    .part, .point { stroke: #1f4e9c; }");
     out.print_line(
         "    text { fill: #b03a12; font-family: sans-serif; text-anchor: middle; "
         "dominant-baseline: central; }");
@@ -229,11 +319,13 @@ void write_svg(platform::LineSink& out, const macro::MacroCheck& check, std::str
                        file_point({high.x, low.y}) + " L" + file_point(high) + " L" +
                        file_point({low.x, high.y}) + " Z\"/>");
     }
-    PartPaths paths(out);
+    PartPaths paths(out, space, check.parts <= numbered_parts);
     macro::visit_contours(bytes, paths);
+    paths.finish();
     out.print_line("  </g>");
-    PartNumbers numbers(out, space);
-    macro::visit_contours(bytes, numbers);
+    for (const std::string& label : paths.labels()) {
+        out.print_line(label);
+    }
     out.print_line("</svg>");
 }
 

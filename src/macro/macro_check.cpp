@@ -11,6 +11,7 @@
 #include "macro/detail/geometry_messages.h"
 #include "macro/detail/problem_list.h"
 #include "macro/detail/record_grammar.h"
+#include "macro/macro_number.h"
 #include "macro/record_table.h"
 #include "platform/message_text.h"
 #include "platform/whole_file.h"
@@ -99,6 +100,8 @@ class RecordWalk {
     void take(const ParsedLine& parsed) {
         if (parsed.fault) {
             add(ProblemKind::syntax, [&parsed] { return *parsed.fault; });
+        } else {
+            warn_of_changed_numbers(parsed);
         }
         if (!parsed.record) {
             // A line that names no record. In the header it most likely stands where the
@@ -127,6 +130,15 @@ class RecordWalk {
             case Stage::ended:
             case Stage::trailing:
                 break;
+        }
+    }
+
+    // Each number the writer would have written otherwise, as a warning of its own.
+    void warn_of_changed_numbers(const ParsedLine& parsed) {
+        for (const std::string_view text : parsed.texts) {
+            if (!text.empty() && !writer_keeps(text)) {
+                add(ProblemKind::warning, [text] { return writer_change_message(text); });
+            }
         }
     }
 
@@ -444,7 +456,8 @@ class RecordWalk {
         result_.syntax_problems = problems_.count(ProblemKind::syntax);
         result_.geometry_problems = problems_.count(ProblemKind::geometry);
         result_.warnings = problems_.count(ProblemKind::warning);
-        result_.more_problems = problems_.dropped();
+        result_.more_errors = problems_.hidden_errors();
+        result_.more_warnings = problems_.hidden_warnings();
         result_.problems = std::move(problems_).take();
     }
 

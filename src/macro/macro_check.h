@@ -51,9 +51,13 @@ struct MacroCheck {
     MacroRectangle rectangle;
     // The rectangle and every part, arcs with their bulges: what a drawing has to show.
     MacroBounds extent;
-    std::vector<MacroProblem> problems;  // the first shown_problems of them, by line
-    std::size_t more_problems = 0;       // found beyond those
-    std::size_t syntax_problems = 0;     // of every kind, shown or not
+    // At most shown_problems of them: the first errors (syntax and geometry) in line order,
+    // then the first warnings in line order in the room left, so that warnings never hide why
+    // a file is rejected.
+    std::vector<MacroProblem> problems;
+    std::size_t more_errors = 0;      // found beyond those shown
+    std::size_t more_warnings = 0;    // found beyond those shown
+    std::size_t syntax_problems = 0;  // of every kind, shown or not
     std::size_t geometry_problems = 0;
     std::size_t warnings = 0;
 

@@ -93,6 +93,12 @@ double distance(const MacroPoint& a, const MacroPoint& b) noexcept {
     return std::hypot(b.x - a.x, b.y - a.y);
 }
 
+bool is_single_point(const MacroBounds& box) noexcept {
+    const double tolerance =
+        coordinate_tolerance(largest_coordinate({{box.left, box.bottom}, {box.right, box.top}}));
+    return box.right - box.left <= tolerance && box.top - box.bottom <= tolerance;
+}
+
 double arc_radius(const MacroSegment& arc) noexcept {
     return (distance(arc.centre, arc.start) + distance(arc.centre, arc.end)) / 2.0;
 }

@@ -47,6 +47,10 @@ struct MacroBounds {
 
 [[nodiscard]] double distance(const MacroPoint& a, const MacroPoint& b) noexcept;
 
+// A box no wider and no higher than the coordinate tolerance: what the roundings of a writer may
+// leave of points it meant to be one. A contour in such a box is a single point.
+[[nodiscard]] bool is_single_point(const MacroBounds& box) noexcept;
+
 // The radius an arc is drawn with: the mean of its start and end distances from the centre,
 // which agree within the tolerance in every file the checker accepts.
 [[nodiscard]] double arc_radius(const MacroSegment& arc) noexcept;

@@ -1,9 +1,12 @@
 #include "macro/macro_number.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <string_view>
 
+#include "macro/fmt.h"
 #include "platform/ascii.h"
+#include "platform/decimal_text.h"
 #include "platform/message_text.h"
 #include "platform/number_text.h"
 
@@ -91,6 +94,20 @@ std::optional<std::string> macro_number_fault(std::string_view text) {
         return "beyond the single-precision range";
     }
     return std::nullopt;
+}
+
+bool writer_keeps(std::string_view text) {
+    // Any decimal of six significant digits or fewer reads into a single and back unchanged,
+    // and fmt writes it as it stands; only longer texts need the conversion.
+    const auto digits =
+        static_cast<std::size_t>(std::count_if(text.begin(), text.end(), platform::is_ascii_digit));
+    return digits <= 6 || fmt(platform::single_value(text).value) == text;
+}
+
+std::string writer_change_message(std::string_view text) {
+    const float held = platform::single_value(text).value;
+    return "the number " + std::string(text) + " has more digits than single precision holds (" +
+           platform::decimal_text(held) + "): the writer would have written " + fmt(held);
 }
 
 }  // namespace plessard::macro

@@ -12,4 +12,14 @@ namespace plessard::macro {
 // exponent, no "-0.0", and within the single-precision range.
 [[nodiscard]] std::optional<std::string> macro_number_fault(std::string_view text);
 
+// Whether a number text that macro_number_fault accepts is one the writer could have written.
+// The writer works in single precision, which holds about seven significant digits: it would
+// write 123456789.0 as 123456790.0 (the single 123456792) and 100000.123 as 100000.125. A host
+// may well read such a number as it stands, so it is worth a warning, never an error.
+[[nodiscard]] bool writer_keeps(std::string_view text);
+
+// The warning for a number text writer_keeps refuses: what single precision holds of it and
+// what the writer would have written.
+[[nodiscard]] std::string writer_change_message(std::string_view text);
+
 }  // namespace plessard::macro

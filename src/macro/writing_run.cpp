@@ -1,8 +1,14 @@
 #include "macro/writing_run.h"
 
+#include <string>
+
+#include "input/input_file.h"
 #include "macro/part_array.h"
 #include "macro/record_line.h"
+#include "platform/error.h"
+#include "platform/message_text.h"
 #include "platform/output_file.h"
+#include "platform/same_file.h"
 
 namespace plessard::macro {
 
@@ -18,7 +24,18 @@ void write_macro(platform::LineSink& out, const input::PartDimensions& part,
 
 void write_output_file(const std::filesystem::path& folder, const input::PartDimensions& part,
                        const params::ArrayParameters& array) {
-    auto file = platform::OutputFile::create(output_file_path(folder));
+    const auto path = output_file_path(folder);
+    // Emptying the output would empty the input with it, and the next read would take record
+    // numbers for dimensions.
+    const auto input = input::input_file_path(folder);
+    if (platform::is_same_file(path, input)) {
+        throw platform::Error(platform::ErrorNumber::open_failed,
+                              "Cannot open " + platform::path_text(path) + " for writing: it is " +
+                                  platform::path_text(input) +
+                                  " itself (a link to the same file), which holds the part "
+                                  "dimensions and would be lost");
+    }
+    auto file = platform::OutputFile::create(path);
     write_macro(file, part, array);
     file.close();
 }

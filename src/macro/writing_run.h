@@ -19,7 +19,9 @@ void write_macro(platform::LineSink& out, const input::PartDimensions& part,
 
 // The writing run of the window: opens folder / "vb_output.txt" for output (emptied), writes
 // the whole macro and closes it. Raises on any failure; the file is closed on every path out,
-// and what was written before a failure stays, without the end mark.
+// and what was written before a failure stays, without the end mark. An output that is the
+// folder's vb_input.txt itself (a hard or symbolic link) is refused with open_failed before
+// anything is written.
 void write_output_file(const std::filesystem::path& folder, const input::PartDimensions& part,
                        const params::ArrayParameters& array);
 

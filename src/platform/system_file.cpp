@@ -82,6 +82,26 @@ SystemFile::~SystemFile() {
 
 #ifdef _WIN32
 
+namespace {
+
+// Windows opens its null device for a last name of NUL, in any folder and with any extension
+// ("nul.txt"), in any case, before a colon or trailing blanks.
+bool names_null_device(const std::filesystem::path& path) {
+    std::wstring stem = path.filename().wstring();
+    stem.resize(std::min(stem.size(), stem.find_first_of(L".:")));
+    while (!stem.empty() && stem.back() == L' ') {
+        stem.pop_back();
+    }
+    constexpr std::wstring_view null_device = L"NUL";
+    return std::equal(stem.begin(), stem.end(), null_device.begin(), null_device.end(),
+                      [](wchar_t given, wchar_t upper) {
+                          return (given >= L'a' && given <= L'z' ? given - L'a' + L'A' : given) ==
+                                 upper;
+                      });
+}
+
+}  // namespace
+
 SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access) {
     const bool for_output = access == FileAccess::write;
     const std::string name = path_text(path);
@@ -108,10 +128,15 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
         raise(ErrorNumber::open_failed, what);
     }
     SystemFile file(handle, true, name);
-    // A disk file is what is meant; a device (NUL, CON) only takes output, and a pipe is
-    // refused as it is elsewhere.
+    // A disk file is what is meant. Of the devices only the null device and the console take
+    // output; a pipe is refused as it is elsewhere, and so is any other device, which is what
+    // "aux.txt", "COM1" or "lpt1.txt" name in every folder: a write there would go to a port
+    // and leave no file behind.
     const DWORD type = ::GetFileType(handle);
-    if (type != FILE_TYPE_DISK && !(for_output && type == FILE_TYPE_CHAR)) {
+    DWORD console_mode = 0;
+    const bool takes_output = type == FILE_TYPE_CHAR && for_output &&
+                              (names_null_device(path) || ::GetConsoleMode(handle, &console_mode));
+    if (type != FILE_TYPE_DISK && !takes_output) {
         refuse_open(what, not_regular);
     }
     // Emptied only once opened for this writer alone.

@@ -15,10 +15,11 @@ enum class FileAccess { read, write };
 class SystemFile {
   public:
     // The one way a file is opened. For reading, an existing regular file from its start; for
-    // writing, a new file or an existing one emptied, or a character device (/dev/null). The
-    // open never waits: a FIFO, a socket or another device is refused ("it is not a regular
-    // file"), and so is a file another writer holds ("it is in use by another program"), which
-    // stays as that writer leaves it. Raises open_failed: "Cannot open PATH for reading: CAUSE".
+    // writing, a new file or an existing one emptied, or a character device (/dev/null; on
+    // Windows only NUL and the console). The open never waits: a FIFO, a socket or another
+    // device (COM1, "aux.txt") is refused ("it is not a regular file"), and so is a file
+    // another writer holds ("it is in use by another program"), which stays as that writer
+    // leaves it. Raises open_failed: "Cannot open PATH for reading: CAUSE".
     [[nodiscard]] static SystemFile open(const std::filesystem::path& path, FileAccess access);
 
     // The process's standard output, written through but never closed.

@@ -63,18 +63,21 @@ TEST(CheckCommand, ListsEveryProblemOfARejectedFile) {
 
 TEST(CheckCommand, ReportsTheFirstHundredProblemsAndCountsTheRest) {
     const TempFolder folder;
-    std::string text;
+    std::string text =
+        "101, -5.0\r\n102, -5.0\r\n103, 0\r\n104, 5.0\r\n105, 5.0\r\n106, 0\r\n111\r\n";
     for (int i = 0; i < 150; ++i) {
-        text += "x\r\n";
+        text += "x\r\n0,1.0, 1.0\r\n99\r\n";
     }
     folder.write("x.txt", text);
     const auto file = folder.path() / "x.txt";
     const CheckRun result = run(file);
     EXPECT_EQ(result.status, exit_failure);
-    // 150 unknown records and the missing end mark: 100 shown, 51 counted.
-    EXPECT_TRUE(result.err.starts_with(file.string() + ":1: unknown record \"x\"\n"));
-    EXPECT_TRUE(result.err.ends_with("\n" + file.string() +
-                                     ":100: unknown record \"x\"\n... and 51 more problems\n"))
+    // 150 unknown records and the missing end mark, 150 single points: the first 100 errors
+    // shown, the other 51 and every warning counted.
+    EXPECT_TRUE(result.err.starts_with(file.string() + ":8: unknown record \"x\"\n"));
+    EXPECT_TRUE(result.err.ends_with(
+        "\n" + file.string() +
+        ":305: unknown record \"x\"\n... and 51 more errors and 150 more warnings\n"))
         << result.err.substr(result.err.size() - 200);
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 101);
 }

@@ -121,10 +121,19 @@ TEST(DxfDrawing, DrawsAnArcBackToItsStartAsACircle) {
               " 40\r\n1.0\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n");
 }
 
-TEST(DxfDrawing, LeavesOutArcsOfRadiusZero) {
+// Every point of the part at the origin: the lines of no length show nothing, the POINT does.
+TEST(DxfDrawing, LeavesOutArcsOfRadiusZeroAndMarksASinglePoint) {
     const auto pairs = pairs_of({}, {1.0F, 1.0F, 1, 1});
     EXPECT_EQ(count(pairs, "ARC"), 0U);
     EXPECT_EQ(count(pairs, "LINE"), 4U + 6U);
+    using Pairs = std::vector<std::pair<std::string, std::string>>;
+    EXPECT_EQ(Pairs(pairs.end() - 7, pairs.end()), (Pairs{{"0", "POINT"},
+                                                          {"8", "PARTS"},
+                                                          {"10", "0.0"},
+                                                          {"20", "0.0"},
+                                                          {"30", "0.0"},
+                                                          {"0", "ENDSEC"},
+                                                          {"0", "EOF"}}));
 }
 
 }  // namespace

@@ -234,6 +234,20 @@ elseif(CASE STREQUAL "dxf_draws")
   file(READ "${WORK}/array.dxf" dxf)
   expect_match("end of file" "${dxf}" "  0\nEOF\n$")
 
+elseif(CASE STREQUAL "standard_output_onto_input")
+  # "COMMAND m.txt > m.txt": the shell has emptied the file before the tool starts, and the tool
+  # says so rather than drawing, checking or writing what is left.
+  foreach(arguments IN ITEMS "svg;m.txt" "dxf;m.txt" "check;m.txt" "write;--input;m.txt;--output;-")
+    file(COPY_FILE "${DATA}/worked_example.txt" "${WORK}/m.txt")
+    execute_process(COMMAND ${EMULATOR} "${TOOL}" ${arguments}
+      WORKING_DIRECTORY "${WORK}" RESULT_VARIABLE status OUTPUT_FILE "${WORK}/m.txt"
+      ERROR_VARIABLE err)
+    string(REPLACE "\r\n" "\n" err "${err}")
+    expect("exit status of '${arguments}'" "${status}" 2)
+    expect("standard error of '${arguments}'" "${err}" "standard output is m.txt itself, the file \
+being read (and it is empty: a redirection with \">\" empties its file before the command starts)\n")
+  endforeach()
+
 elseif(CASE STREQUAL "non_ascii_paths")
   # A folder name that no one ANSI code page holds, a file name with the euro sign, and paths
   # given relative, absolute (a leading "/" that is no option) and with backslashes on Windows.

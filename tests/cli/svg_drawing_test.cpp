@@ -139,6 +139,12 @@ TEST(SvgDrawing, DrawsAnArcBackToItsStartAsTwoHalves) {
         "101, -5.0\r\n102, -5.0\r\n103, 0\r\n104, 5.0\r\n105, 5.0\r\n106, 0\r\n111\r\n"
         "0,0.0, 0.0\r\n3,1.0, 0.0, 0.0, 0.0\r\n99\r\n-1\r\n");
     EXPECT_EQ(path_of(svg, "part-1"), "M0.0,0.0 A1.0,1.0 0 1,1 2.0,0.0 A1.0,1.0 0 1,1 0.0,0.0");
+    // A power of ten for a long radius, which SVG scales up to join the opposite points.
+    const std::string root_two = svg_of(
+        "101, -5.0\r\n102, -5.0\r\n103, 0\r\n104, 5.0\r\n105, 5.0\r\n106, 0\r\n111\r\n"
+        "0,0.1, 0.1\r\n3,0.0, 0.0, 0.1, 0.1\r\n99\r\n-1\r\n");
+    EXPECT_EQ(path_of(root_two, "part-1"),
+              "M0.1,0.1 A1e-1,1e-1 0 1,1 -0.1,-0.1 A1e-1,1e-1 0 1,1 0.1,0.1");
 }
 
 TEST(SvgDrawing, GoesOnOverFurtherLinesForALongContour) {
@@ -184,16 +190,35 @@ TEST(SvgDrawing, NumbersThePartsInTheOrderWritten) {
     EXPECT_NE(svg.find("<title>vb_output.txt: 4 parts</title>"), std::string::npos);
 }
 
+// Past a thousand parts, numbers and titles would make the drawing many times the size of its
+// file: the parts go unnamed, many to a path, dots apart from outlines.
+TEST(SvgDrawing, DrawsManyPartsManyToAPathWithoutNumbers) {
+    std::string macro =
+        "101, -5.0\r\n102, -5.0\r\n103, 0\r\n104, 5.0\r\n105, 5.0\r\n106, 0\r\n111\r\n";
+    for (int i = 0; i < 1000; ++i) {
+        macro += "0,1.0, 1.0\r\n99\r\n";
+    }
+    macro += "0,0.0, 0.0\r\n1,1.0, 0.0\r\n1,0.0, 0.0\r\n99\r\n0,2.0, 2.0\r\n99\r\n-1\r\n";
+    const std::string svg = svg_of(macro);
+    EXPECT_EQ(
+        lines_with(svg, "<path class=\"part\""),
+        std::vector<std::string>{R"(    <path class="part" d="M0.0,0.0 L1.0,0.0 L0.0,0.0"/>)"});
+    EXPECT_NE(svg.find(R"(    <path class="point" d="M2.0,2.0 h0"/>)"), std::string::npos);
+    EXPECT_EQ(lines_with(svg, "<text").size() + lines_with(svg, "<!-- More than 1000").size(), 1U);
+    EXPECT_LT(svg.size(), macro.size());
+}
+
 TEST(SvgDrawing, KeepsAnEmptyDrawingVisible) {
     const std::string svg = svg_of(macro_of({}, {0.0F, 0.0F, 1, 1}));
     // Every point at the origin: a view two units across around it, 800 picture units wide,
-    // and the part's number at a fiftieth of that.
+    // and the part's number at a fiftieth of that, beside the dot.
     EXPECT_NE(svg.find(R"(viewBox="0 0 800.0 800.0")"), std::string::npos);
     EXPECT_EQ(lines_with(svg, "<text"),
-              std::vector<std::string>{R"(  <text x="400.0" y="400.0" font-size="16.0">1</text>)"});
-    EXPECT_EQ(path_of(svg, "part-1"),
-              "M0.0,0.0 L0.0,0.0 L0.0,0.0 L0.0,0.0 L0.0,0.0 L0.0,0.0 L0.0,0.0 L0.0,0.0 "
-              "L0.0,0.0 L0.0,0.0 L0.0,0.0 L0.0,0.0 L0.0,0.0");
+              std::vector<std::string>{R"(  <text x="416.0" y="384.0" font-size="16.0">1</text>)"});
+    // A part that is a single point is a dot, which its outline would not show.
+    EXPECT_EQ(lines_with(svg, "part-1"),
+              std::vector<std::string>{R"(    <path class="point" id="part-1" d="M0.0,0.0 h0">)"
+                                       "<title>part 1 (line 8)</title></path>"});
 }
 
 TEST(SvgDrawing, EscapesTheFileName) {

@@ -220,9 +220,13 @@ TEST(Create, TheDefaultTextsGiveTheDefaultArray) {
     EXPECT_EQ(window.view.end_statuses, std::vector<int>{0});
 }
 
+// What stands where vb_output.txt would be: a folder, a link to a full disk, or a link to
+// vb_input.txt, which must survive.
+enum class Obstacle { folder, full_disk, input_link };
+
 struct ObstacleCase {
     const char* name;
-    bool folder;  // a folder named vb_output.txt; otherwise a link to a full disk
+    Obstacle obstacle;
 };
 
 class CreateFailure : public ::testing::TestWithParam<ObstacleCase> {};
@@ -233,8 +237,10 @@ TEST_P(CreateFailure, ShowsTheErrorStaysAndWritesOnTheNextPress) {
     LoadedForm window;
     window.read(example_input);
     const auto output = window.folder.path() / "vb_output.txt";
-    if (GetParam().folder) {
+    if (GetParam().obstacle == Obstacle::folder) {
         std::filesystem::create_directory(output);
+    } else if (GetParam().obstacle == Obstacle::input_link) {
+        std::filesystem::create_hard_link(window.folder.path() / "vb_input.txt", output);
     } else {
         if (!std::filesystem::exists("/dev/full")) {
             GTEST_SKIP() << "no /dev/full on this system";
@@ -248,6 +254,7 @@ TEST_P(CreateFailure, ShowsTheErrorStaysAndWritesOnTheNextPress) {
     EXPECT_EQ(window.view.messages, std::vector<ShownMessage>{file_error(expected)});
     EXPECT_TRUE(window.view.end_statuses.empty());
     EXPECT_TRUE(window.view.command2_enabled);
+    EXPECT_EQ(window.folder.read("vb_input.txt"), example_input);
 
     std::filesystem::remove(output);
     window.form.Command2_Click();
@@ -257,8 +264,9 @@ TEST_P(CreateFailure, ShowsTheErrorStaysAndWritesOnTheNextPress) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Obstacles, CreateFailure,
-                         ::testing::Values(ObstacleCase{"folder", true},
-                                           ObstacleCase{"full_disk", false}),
+                         ::testing::Values(ObstacleCase{"folder", Obstacle::folder},
+                                           ObstacleCase{"full_disk", Obstacle::full_disk},
+                                           ObstacleCase{"input_link", Obstacle::input_link}),
                          plessard::testing::CaseName());
 
 // A fault nobody planned for is still shown, and the program ends with a failure status.

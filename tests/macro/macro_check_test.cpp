@@ -579,6 +579,7 @@ struct ManyCase {
     std::size_t syntax;              // found in all
     std::vector<std::string> first;  // the first kept ones
     std::string last;                // the last kept one
+    std::size_t warnings = 0;        // found in all
 };
 
 class ManyProblems : public ::testing::TestWithParam<ManyCase> {};
@@ -587,10 +588,13 @@ TEST_P(ManyProblems, KeepTheFirstHundredAndCountTheRest) {
     const ManyCase& row = GetParam();
     const MacroCheck check = check_macro_text(row.bytes, "m.txt");
     EXPECT_EQ(check.syntax_problems, row.syntax);
-    EXPECT_EQ(check.geometry_problems + check.warnings, 0U);
-    const std::size_t kept = std::min<std::size_t>(row.syntax, 100);
-    ASSERT_EQ(check.problems.size(), kept);
-    EXPECT_EQ(check.more_problems, row.syntax - kept);
+    EXPECT_EQ(check.geometry_problems, 0U);
+    EXPECT_EQ(check.warnings, row.warnings);
+    const std::size_t errors = std::min<std::size_t>(row.syntax, 100);
+    const std::size_t warnings = std::min<std::size_t>(row.warnings, 100 - errors);
+    ASSERT_EQ(check.problems.size(), errors + warnings);
+    EXPECT_EQ(check.more_errors, row.syntax - errors);
+    EXPECT_EQ(check.more_warnings, row.warnings - warnings);
     for (std::size_t i = 0; i < row.first.size(); ++i) {
         EXPECT_EQ(problem_text(check, check.problems[i]), row.first[i]);
     }
@@ -634,7 +638,19 @@ INSTANTIATE_TEST_SUITE_P(
                  repeated("x\r\n", 99),
                  100,
                  {"m.txt:1: unknown record \"x\""},
-                 "m.txt:99: incomplete file: it ends without the end mark \"-1\""}),
+                 "m.txt:99: incomplete file: it ends without the end mark \"-1\""},
+        // Errors come first, wherever they are: the missing end mark after 150 warnings.
+        ManyCase{"warnings_before_the_last_line",
+                 "101, -5.0\r\n102, -5.0\r\n103, 0\r\n104, 5.0\r\n105, 5.0\r\n106, 0\r\n"
+                 "111\r\n" +
+                     repeated("0,1.0, 1.0\r\n99\r\n", 150),
+                 1,
+                 {"m.txt:307: incomplete file: it ends without the end mark \"-1\"",
+                  "m.txt:8: warning: the contour of part 1 (line 8) is a single point at (1.0, "
+                  "1.0)"},
+                 "m.txt:204: warning: the contour of part 99 (line 204) is a single point at (1.0, "
+                 "1.0)",
+                 150}),
     testing::CaseName{});
 
 // ---- Any bytes at all ----

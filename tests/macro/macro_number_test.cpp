@@ -60,5 +60,34 @@ INSTANTIATE_TEST_SUITE_P(
                    "beyond the single-precision range"}),
     testing::CaseName{});
 
+struct KeptCase {
+    const char* name;
+    const char* text;
+    const char* held;     // the single, or nothing when the writer keeps the text
+    const char* written;  // by the writer
+};
+
+class WriterKeepsTable : public ::testing::TestWithParam<KeptCase> {};
+
+TEST_P(WriterKeepsTable, WarnsOfNumbersSinglePrecisionChanges) {
+    const KeptCase& row = GetParam();
+    EXPECT_EQ(writer_keeps(row.text) ? "" : writer_change_message(row.text),
+              row.held == nullptr
+                  ? ""
+                  : std::string("the number ") + row.text +
+                        " has more digits than single precision holds (" + row.held +
+                        "): the writer would have written " + row.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WriterKeepsTable,
+    ::testing::Values(KeptCase{"seven_digits", "-1234567.0", nullptr, nullptr},
+                      KeptCase{"shortest_of_a_single", "30000000000.0", nullptr, nullptr},
+                      KeptCase{"past_24_bits", "-16777217.0", "-16777216.0", "-16777216.0"},
+                      KeptCase{"nine_digits", "123456789.0", "123456792.0", "123456790.0"},
+                      KeptCase{"thousandths", "-100000.123", "-100000.125", "-100000.125"},
+                      KeptCase{"exact_single", "30000001024.0", "30000001024.0", "30000000000.0"}),
+    testing::CaseName{});
+
 }  // namespace
 }  // namespace plessard::macro

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "platform/error.h"
 #include "support/temp_folder.h"
@@ -73,6 +74,32 @@ TEST(WriteOutputFile, AFullDiskRaises) {
                                                      (folder.path() / "vb_output.txt").string() +
                                                      ": No space left on device");
         }
+    }
+}
+
+// A vb_output.txt that is vb_input.txt under another name would be emptied with it.
+TEST(WriteOutputFile, AnOutputLinkedToTheInputIsRefusedAndTheInputKept) {
+    for (const bool hard : {true, false}) {
+        const TempFolder folder;
+        const auto input = folder.path() / "vb_input.txt";
+        const auto output = folder.path() / "vb_output.txt";
+        folder.write("vb_input.txt", "10, 4\r\n8, 3\r\n1, 0.5\r\n");
+        std::error_code unsupported;  // wine makes no symbolic links
+        hard ? std::filesystem::create_hard_link(input, output)
+             : std::filesystem::create_symlink(input, output, unsupported);
+        if (unsupported) {
+            continue;
+        }
+        try {
+            write_output_file(folder.path(), example, {1.0F, 0.8F, 1, 1});
+            FAIL() << "the input was written over";
+        } catch (const Error& error) {
+            EXPECT_EQ(error.what(),
+                      "Cannot open " + output.string() + " for writing: it is " + input.string() +
+                          " itself (a link to the same file), which holds the part dimensions "
+                          "and would be lost");
+        }
+        EXPECT_EQ(folder.read("vb_input.txt"), "10, 4\r\n8, 3\r\n1, 0.5\r\n");
     }
 }
 

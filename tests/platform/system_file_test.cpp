@@ -155,6 +155,25 @@ TEST(SystemFile, ACharacterDeviceTakesOutput) {
     file.close();
 }
 
+#ifdef _WIN32
+// Windows knows its ports by name in every folder, with any extension; a write there would
+// leave no file. A port the machine lacks fails to open all the same.
+TEST(SystemFile, APortIsRefusedForOutput) {
+    const TempFolder folder;
+    for (const char* name : {"COM1", "aux.txt", "com1.txt", "LPT1"}) {
+        const auto path = folder.path() / name;
+        std::string cause = "(opened)";
+        try {
+            (void)SystemFile::open(path, FileAccess::write);
+        } catch (const Error& error) {
+            cause = std::string(error.what()).substr(path.string().size() + 26);  // after ": "
+        }
+        EXPECT_TRUE(cause == "it is not a regular file" || cause == "No such file or directory")
+            << name << ": " << cause;
+    }
+}
+#endif
+
 // ---- One writer at a time ----
 
 struct SecondOpenCase {

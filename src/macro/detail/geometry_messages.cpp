@@ -60,18 +60,14 @@ std::string closing_message(const ContourMeasure& contour, std::string_view part
            point_text(contour.end()) + ", not at its start " + point_text(contour.start());
 }
 
-// A single point is a box no wider than the coordinate tolerance: what the roundings of a
-// writer may leave of points it meant to be one. An outline that encloses no area runs back
-// over itself along the very texts it came by (any writer computes both ways from the same
-// expressions), so all that is left of its area is the noise of the arithmetic that sums it,
-// a few units in the last place of the squares it adds up; a part one thousandth wide and a
-// million long still encloses a thousand times more. Zero dimensions make such parts, and so
-// can others that fold a part flat; they are written as computed, hence warnings.
+// An outline that encloses no area runs back over itself along the very texts it came by (any
+// writer computes both ways from the same expressions), so all that is left of its area is the
+// noise of the arithmetic that sums it, a few units in the last place of the squares it adds
+// up; a part one thousandth wide and a million long still encloses a thousand times more. Zero
+// dimensions make such parts, and so can others that fold a part flat; they are written as
+// computed, hence warnings.
 Shape contour_shape(const ContourMeasure& contour) noexcept {
-    const MacroBounds& box = contour.bounds();
-    const double tolerance =
-        coordinate_tolerance(largest_coordinate({{box.left, box.bottom}, {box.right, box.top}}));
-    if (box.right - box.left <= tolerance && box.top - box.bottom <= tolerance) {
+    if (is_single_point(contour.bounds())) {
         return Shape::single_point;
     }
     constexpr double arithmetic_noise = 0x1p-40;

@@ -1,17 +1,18 @@
 #include "macro/detail/problem_list.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace plessard::macro::detail {
 
-void ProblemList::insert(MacroProblem problem) {
+void ProblemList::insert(std::vector<MacroProblem>& list, MacroProblem problem) const {
     // Problems come mostly in line order, so the place is nearly always the end.
     const auto place = std::upper_bound(
-        problems_.begin(), problems_.end(), problem.line,
+        list.begin(), list.end(), problem.line,
         [](std::size_t line, const MacroProblem& kept) { return line < kept.line; });
-    problems_.insert(place, std::move(problem));
-    if (problems_.size() > kept_) {
-        problems_.pop_back();
+    list.insert(place, std::move(problem));
+    if (list.size() > kept_) {
+        list.pop_back();
     }
 }
 
@@ -19,12 +20,23 @@ void ProblemList::merge(ProblemList&& other) {
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         counts_[i] += other.counts_[i];
     }
-    for (MacroProblem& problem : other.problems_) {
-        if (keeps(problem.line)) {
-            insert(std::move(problem));
+    for (std::vector<MacroProblem>* list : {&other.errors_, &other.warnings_}) {
+        for (MacroProblem& problem : *list) {
+            std::vector<MacroProblem>& own = list_of(problem.kind);
+            if (keeps(own, problem.line)) {
+                insert(own, std::move(problem));
+            }
         }
+        list->clear();
     }
-    other.problems_.clear();
+}
+
+std::vector<MacroProblem> ProblemList::take() && {
+    const auto warnings = static_cast<std::ptrdiff_t>(shown_warnings());
+    std::vector<MacroProblem> shown = std::move(errors_);
+    shown.insert(shown.end(), std::make_move_iterator(warnings_.begin()),
+                 std::make_move_iterator(warnings_.begin() + warnings));
+    return shown;
 }
 
 }  // namespace plessard::macro::detail

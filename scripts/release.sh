@@ -132,7 +132,8 @@ cmp "$unpacked/vb_output.txt" tests/data/default_array.txt ||
 "$wineserver" -k >/dev/null 2>&1 || true
 echo "== the window end to end, from the archive"
 tests/win32/with_wine_display.sh "$build/wine-display/release" tests/e2e/win32_window_e2e.sh \
-  "$unpacked/plessard-macro-io.exe" "$build/window_probe.exe" tests/data/default_array.txt
+  "$unpacked/plessard-macro-io.exe" "$build/window_probe.exe" "$build/control_centres.exe" \
+  tests/data/default_array.txt
 
 echo "== dist/plessard-macro_${version}_amd64.deb"
 # shellcheck source=werror.sh

@@ -11,10 +11,11 @@
 #include <string_view>
 
 #include "fuzz_property.h"
+#include "macro/detail/fmt_ways.h"
 #include "macro/fmt.h"
 #include "macro/macro_number.h"
 #include "platform/error.h"
-#include "platform/number_text.h"
+#include "text/number_grammar.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void check_finite(float value) {
     // Three decimals of rounding, plus the distance to the shortest digits the rounding
     // started from: less than the spacing of singles above the value (the wider one at a power
     // of two; the largest single has one too, as a number).
-    const double written = plessard::platform::text_value(text);
+    const double written = plessard::text::text_value(text);
     const double spacing = value == 0.0F ? 0.0 : std::ldexp(1.0, std::ilogb(value) - 23);
     require(std::fabs(written - static_cast<double>(value)) <= 0.0005 + spacing,
             "the text lies further from the value than its rounding allows");

@@ -18,8 +18,8 @@
 #include "fuzz_property.h"
 #include "input/field_reader.h"
 #include "input/input_file.h"
-#include "platform/ascii.h"
 #include "platform/error.h"
+#include "text/ascii.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ using plessard::fuzz::property_failed;
 using plessard::fuzz::require;
 using plessard::input::PartDimensions;
 using plessard::platform::ErrorNumber;
-using plessard::platform::is_printable_ascii;
+using plessard::text::is_printable_ascii;
 
 constexpr std::string_view memory_name = "vb_input.txt";
 

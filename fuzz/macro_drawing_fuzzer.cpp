@@ -9,8 +9,8 @@
 #include "cli/svg_drawing.h"
 #include "fuzz_property.h"
 #include "macro/macro_check.h"
-#include "platform/ascii.h"
 #include "platform/line_sink.h"
+#include "text/ascii.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void check_drawing(std::string_view text, std::string_view what) {
         const std::size_t line_end = text.find("\r\n", line_start);
         require(line_end != std::string_view::npos, what);
         const std::string_view line = text.substr(line_start, line_end - line_start);
-        require(plessard::platform::is_printable_ascii(line), what);
+        require(plessard::text::is_printable_ascii(line), what);
         require(!holds_word(line, "nan") && !holds_word(line, "inf"), what);
         line_start = line_end + 2;
     }

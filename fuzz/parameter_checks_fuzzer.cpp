@@ -14,7 +14,7 @@
 #include "fuzz_property.h"
 #include "fuzz_texts.h"
 #include "params/parameter_checks.h"
-#include "platform/number_text.h"
+#include "text/number_grammar.h"
 
 namespace {
 
@@ -51,11 +51,11 @@ const plessard::params::ParameterRule& rule(std::size_t field) noexcept {
 // The message a field's text earns on its own, told apart by its kind alone.
 void check_message(std::size_t field, std::string_view text, const ParameterRejection& rejection) {
     const auto id = static_cast<ParameterField>(field);
-    const std::string_view trimmed = plessard::platform::trim_text(text);
+    const std::string_view trimmed = plessard::text::trim_text(text);
     if (trimmed.empty()) {
         require(rejection.message == plessard::params::empty_message(id),
                 "a blank text did not get its field's empty message");
-    } else if (!plessard::platform::is_numeric_text(trimmed)) {
+    } else if (!plessard::text::is_numeric_text(trimmed)) {
         require(rejection.message == plessard::params::not_numeric_message(id),
                 "a text that is not a number did not get its field's not-numeric message");
     } else {
@@ -69,7 +69,7 @@ void check_gap(std::size_t field, std::string_view text, float gap) {
     require(
         gap >= static_cast<float>(rule(field).low) && gap <= static_cast<float>(rule(field).high),
         "a gap outside its range passed");
-    const double value = plessard::platform::text_value(plessard::platform::trim_text(text));
+    const double value = plessard::text::text_value(plessard::text::trim_text(text));
     const double error = std::fabs(static_cast<double>(gap) - value);
     for (const float neighbour : {std::nextafter(gap, -std::numeric_limits<float>::infinity()),
                                   std::nextafter(gap, std::numeric_limits<float>::infinity())}) {
@@ -82,7 +82,7 @@ void check_gap(std::size_t field, std::string_view text, float gap) {
 void check_count(std::size_t field, std::string_view text, std::int32_t count) {
     require(count >= rule(field).low && count <= rule(field).high,
             "a count outside its range passed");
-    const double value = plessard::platform::text_value(plessard::platform::trim_text(text));
+    const double value = plessard::text::text_value(plessard::text::trim_text(text));
     require(std::fabs(value - static_cast<double>(count)) <= 0.5,
             "a count is not the integer nearest to the value of its text");
 }

@@ -5,7 +5,7 @@
 # the input that caused it is left in build-fuzz/crashes/.
 #
 #   scripts/fuzz.sh                       every target, FUZZ_SECONDS (default 30) each
-#   FUZZ_SECONDS=300 scripts/fuzz.sh macro_reader_fuzzer
+#   FUZZ_SECONDS=300 scripts/fuzz.sh macro_check_fuzzer
 #
 # A finding: build-fuzz/<target> build-fuzz/crashes/<file> replays it with the full report.
 # Once fixed, the file goes into fuzz/corpus/<target>/ (the corpus replay tests of tests/fuzz/
@@ -18,7 +18,7 @@ root=$PWD
 build=$root/build-fuzz
 seconds=${FUZZ_SECONDS:-30}
 
-all_targets=(input_file_fuzzer parameter_checks_fuzzer macro_reader_fuzzer macro_round_trip_fuzzer
+all_targets=(input_file_fuzzer parameter_checks_fuzzer macro_check_fuzzer macro_round_trip_fuzzer
   macro_drawing_fuzzer fmt_fuzzer)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
@@ -26,12 +26,12 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 # The longest input worth trying: past every field and line limit of its reader, well short of
-# what slows a run down. The macro reader needs room for a few whole parts.
+# what slows a run down. The macro checker needs room for a few whole parts.
 max_len() {
   case "$1" in
     input_file_fuzzer) echo 512 ;;
     parameter_checks_fuzzer) echo 256 ;;
-    macro_reader_fuzzer | macro_drawing_fuzzer) echo 8192 ;;
+    macro_check_fuzzer | macro_drawing_fuzzer) echo 8192 ;;
     macro_round_trip_fuzzer) echo 512 ;;
     fmt_fuzzer) echo 4 ;;
     *) echo "fuzz.sh: unknown target $1 (known: ${all_targets[*]})" >&2; exit 2 ;;
@@ -76,7 +76,7 @@ for target in "${targets[@]}"; do
     -artifact_prefix="$crashes/$target-" -print_final_stats=1
   )
   case "$target" in
-    macro_reader_fuzzer | macro_drawing_fuzzer) options+=(-dict="$root/fuzz/macro_file.dict") ;;
+    macro_check_fuzzer | macro_drawing_fuzzer) options+=(-dict="$root/fuzz/macro_file.dict") ;;
   esac
   log=$logs/$target.log
   echo "== $target for ${seconds}s (log: ${log#"$root"/})"

@@ -3,11 +3,12 @@
 #   cmake -DSRC=<the src folder> -P layers_test.cmake
 # Fails naming every include that breaks the rule.
 cmake_minimum_required(VERSION 3.25)
-set(core platform input params macro form)
-set(may_include_platform platform)
-set(may_include_input platform input)
-set(may_include_params platform params)
-set(may_include_macro platform input params macro)
+set(core text platform input params macro form)
+set(may_include_text text)
+set(may_include_platform text platform)
+set(may_include_input text platform input)
+set(may_include_params text platform params)
+set(may_include_macro text platform input params macro)
 set(may_include_form ${core})
 set(may_include_cli ${core} cli)
 set(may_include_app ${core} app)

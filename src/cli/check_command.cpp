@@ -5,8 +5,8 @@
 
 #include "cli/exit_status.h"
 #include "cli/output_target.h"
-#include "platform/decimal_text.h"
-#include "platform/message_text.h"
+#include "text/decimal_text.h"
+#include "text/message_text.h"
 
 namespace plessard::cli {
 namespace {
@@ -26,8 +26,8 @@ std::string summary_text(const macro::MacroCheck& check) {
            "  parts      " + std::to_string(check.parts) + "\n" +                        //
            "  rectangle  (" + texts[0] + ", " + texts[1] + ") to (" + texts[2] + ", " +  //
            texts[3] + ")\n" +                                                            //
-           "  width      " + platform::decimal_text(width) + "\n" +                      //
-           "  height     " + platform::decimal_text(height) + "\n";
+           "  width      " + text::decimal_text(width) + "\n" +                          //
+           "  height     " + text::decimal_text(height) + "\n";
 }
 
 }  // namespace
@@ -38,11 +38,11 @@ void report_problems(const macro::MacroCheck& check, std::ostream& err) {
     }
     std::string hidden;
     if (check.more_errors > 0) {
-        hidden = platform::plural(check.more_errors, "more error", "more errors");
+        hidden = text::plural(check.more_errors, "more error", "more errors");
     }
     if (check.more_warnings > 0) {
         hidden += (hidden.empty() ? "" : " and ") +
-                  platform::plural(check.more_warnings, "more warning", "more warnings");
+                  text::plural(check.more_warnings, "more warning", "more warnings");
     }
     if (!hidden.empty()) {
         err << "... and " << hidden << '\n';

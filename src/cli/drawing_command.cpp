@@ -6,7 +6,7 @@
 #include "cli/output_target.h"
 #include "cli/svg_drawing.h"
 #include "macro/macro_check.h"
-#include "platform/message_text.h"
+#include "platform/system_text.h"
 #include "platform/whole_file.h"
 
 namespace plessard::cli {

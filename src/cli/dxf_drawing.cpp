@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/decimal_text.h"
+#include "cli/drawing_number.h"
 
 namespace plessard::cli {
 namespace {
@@ -31,9 +31,7 @@ class DxfPairs {
         out_.print_line(code_text);
         out_.print_line(value);
     }
-    void number(int code, double value) {
-        text(code, platform::decimal_text(value, platform::Rounding::drawing));
-    }
+    void number(int code, double value) { text(code, drawing_number(value)); }
     void integer(int code, int value) { text(code, std::to_string(value)); }
 
     // Codes 10 and 20 (30 for Z) for a point, or 11/21/31 for the second point of a line.

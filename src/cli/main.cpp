@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "cli/check_command.h"
+#include "cli/command_line.h"
+#include "cli/console_text.h"
 #include "cli/drawing_command.h"
 #include "cli/exit_status.h"
 #include "cli/write_command.h"
 #include "input/part_dimensions.h"
 #include "params/parameter_rules.h"
-#include "platform/command_line.h"
-#include "platform/console_text.h"
-#include "platform/message_text.h"
+#include "platform/system_text.h"
 
 #ifndef PLESSARD_VERSION
 #error "PLESSARD_VERSION must name the project version"
@@ -143,15 +143,15 @@ int run(const std::vector<std::string>& arguments) {
         return run_write(write_options, std::cerr);
     }
     if (check->parsed()) {
-        return run_check(platform::path_from_utf8(check_file), std::cout, std::cerr);
+        return run_check(path_from_utf8(check_file), std::cout, std::cerr);
     }
     if (svg->parsed()) {
-        return run_drawing(DrawingFormat::svg, platform::path_from_utf8(svg_options.file),
-                           svg_options.output, std::cerr);
+        return run_drawing(DrawingFormat::svg, path_from_utf8(svg_options.file), svg_options.output,
+                           std::cerr);
     }
     if (dxf->parsed()) {
-        return run_drawing(DrawingFormat::dxf, platform::path_from_utf8(dxf_options.file),
-                           dxf_options.output, std::cerr);
+        return run_drawing(DrawingFormat::dxf, path_from_utf8(dxf_options.file), dxf_options.output,
+                           std::cerr);
     }
     return exit_usage;
 }
@@ -191,11 +191,11 @@ int guarded_run(const std::vector<std::string>& arguments) {
 int wmain(int argc, wchar_t** argv) {
     // Messages, summaries and help reach a console as its own characters, whatever its code
     // page; files and pipes get UTF-8.
-    const platform::ConsoleText console_text;
-    return guarded_run(platform::utf8_arguments(argc, argv));
+    const ConsoleText console_text;
+    return guarded_run(utf8_arguments(argc, argv));
 }
 #else
 int main(int argc, char** argv) {
-    return guarded_run(platform::utf8_arguments(argc, argv));
+    return guarded_run(utf8_arguments(argc, argv));
 }
 #endif

@@ -2,16 +2,16 @@
 
 #include <system_error>
 
-#include "platform/command_line.h"
+#include "cli/command_line.h"
 #include "platform/long_path.h"
-#include "platform/message_text.h"
 #include "platform/same_file.h"
+#include "platform/system_text.h"
 
 namespace plessard::cli {
 
 OutputTarget::OutputTarget(const std::string& name) {
     if (name != "-") {
-        file_ = platform::path_from_utf8(name);
+        file_ = path_from_utf8(name);
     }
 }
 

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ascii.h"
-#include "platform/decimal_text.h"
-#include "platform/message_text.h"
-#include "platform/shortest_text.h"
+#include "cli/drawing_number.h"
+#include "text/ascii.h"
+#include "text/message_text.h"
+#include "text/shortest_text.h"
 
 namespace plessard::cli {
 namespace {
@@ -19,10 +19,8 @@ using macro::MacroBounds;
 using macro::MacroPoint;
 using macro::MacroSegment;
 using macro::SegmentKind;
-using platform::decimal_text;
 
 // Coordinates and sizes in the drawing, without arithmetic noise.
-constexpr platform::Rounding in_drawing = platform::Rounding::drawing;
 
 // The longer side of the picture, in the user units of the document. Text is sized in these
 // units, so a part number has the same size on the page whatever the file's own units are: a
@@ -52,7 +50,7 @@ std::string escaped(const std::string& text) {
                 break;
             default:
                 // Anything but printable ASCII could make the document invalid XML.
-                result.push_back(platform::is_printable_ascii(c) ? c : '?');
+                result.push_back(text::is_printable_ascii(c) ? c : '?');
         }
     }
     return result;
@@ -61,7 +59,7 @@ std::string escaped(const std::string& text) {
 // Geometry keeps the numbers of the macro file, X to the right and Y upward; the group
 // around it turns them into the picture.
 std::string file_point(const MacroPoint& point) {
-    return decimal_text(point.x, in_drawing) + "," + decimal_text(point.y, in_drawing);
+    return drawing_number(point.x) + "," + drawing_number(point.y);
 }
 
 // A margin of a few percent of the drawing; an empty drawing (every dimension zero) still gets
@@ -89,9 +87,9 @@ struct PictureSpace {
     [[nodiscard]] double y(double file_y) const { return (top - file_y) * scale; }
     // The same as an SVG transform of the file's numbers.
     [[nodiscard]] std::string transform() const {
-        return "matrix(" + platform::shortest_text(scale) + " 0 0 " +
-               platform::shortest_text(-scale) + " " + platform::shortest_text(-left * scale) +
-               " " + platform::shortest_text(top * scale) + ")";
+        return "matrix(" + text::shortest_text(scale) + " 0 0 " + text::shortest_text(-scale) +
+               " " + text::shortest_text(-left * scale) + " " + text::shortest_text(top * scale) +
+               ")";
     }
 
     double scale = 1.0;  // picture units per file unit
@@ -118,10 +116,9 @@ std::string label_of(std::size_t part, const MacroBounds& bounds, const PictureS
     const double size =
         smaller_side > 0.0 ? std::max(smaller_side * 0.2, smallest_label) : picture_size * 0.02;
     const double aside = dot ? size : 0.0;
-    return "  <text x=\"" + decimal_text(space.x(bounds.left + width / 4.0) + aside, in_drawing) +
-           "\" y=\"" + decimal_text(space.y(bounds.bottom + height / 4.0) - aside, in_drawing) +
-           "\" font-size=\"" + decimal_text(size, in_drawing) + "\">" + std::to_string(part) +
-           "</text>";
+    return "  <text x=\"" + drawing_number(space.x(bounds.left + width / 4.0) + aside) + "\" y=\"" +
+           drawing_number(space.y(bounds.bottom + height / 4.0) - aside) + "\" font-size=\"" +
+           drawing_number(size) + "\">" + std::to_string(part) + "</text>";
 }
 
 // The radius the two halves of a full circle are written with. They join opposite points, and
@@ -130,7 +127,7 @@ std::string label_of(std::size_t part, const MacroBounds& bounds, const PictureS
 // above it stands for it ("1e-1" for 0.141421). Four radii a circle would otherwise make a
 // drawing of circles about a short centre four times the size of its file.
 std::string half_circle_radius(double radius) {
-    std::string text = decimal_text(radius, in_drawing);
+    std::string text = drawing_number(radius);
     if (text.size() > 5) {
         text = "1e" + std::to_string(static_cast<int>(std::floor(std::log10(radius))));
     }
@@ -171,9 +168,8 @@ class PartPaths final : public macro::ContourVisitor {
                 arc_command(segment, half_circle_radius(macro::arc_radius(segment)), true);
             outline_ += half + file_point(opposite) + half + file_point(segment.end);
         } else {
-            outline_ +=
-                arc_command(segment, decimal_text(radius, in_drawing), sweep > std::numbers::pi) +
-                file_point(segment.end);
+            outline_ += arc_command(segment, drawing_number(radius), sweep > std::numbers::pi) +
+                        file_point(segment.end);
         }
         if (outline_.size() > longest_line) {
             add(Kind::outline, outline_);
@@ -273,17 +269,16 @@ class PartPaths final : public macro::ContourVisitor {
 
 void write_svg(platform::LineSink& out, const macro::MacroCheck& check, std::string_view bytes) {
     const PictureSpace space(check.extent);
-    const std::string scale = platform::shortest_text(space.scale);
+    const std::string scale = text::shortest_text(space.scale);
 
     out.print_line(R"(<?xml version="1.0" encoding="UTF-8"?>)");
     out.print_line(R"(<svg xmlns="http://www.w3.org/2000/svg" version="1.1")");
-    out.print_line(
-        "     width=\"" + decimal_text(std::max(1.0, std::round(space.width)), in_drawing) +
-        "\" height=\"" + decimal_text(std::max(1.0, std::round(space.height)), in_drawing) + "\"");
-    out.print_line("     viewBox=\"0 0 " + decimal_text(space.width, in_drawing) + " " +
-                   decimal_text(space.height, in_drawing) + "\">");
+    out.print_line("     width=\"" + drawing_number(std::max(1.0, std::round(space.width))) +
+                   "\" height=\"" + drawing_number(std::max(1.0, std::round(space.height))) + "\"");
+    out.print_line("     viewBox=\"0 0 " + drawing_number(space.width) + " " +
+                   drawing_number(space.height) + "\">");
     out.print_line("  <title>" + escaped(check.file_name) + ": " +
-                   platform::plural(check.parts, "part", "parts") + "</title>");
+                   text::plural(check.parts, "part", "parts") + "</title>");
     out.print_line(
         "  <!-- The outlines carry the numbers of the macro file, in its own units with Y "
         "upward; one transform scales them by " +
@@ -298,8 +293,8 @@ void write_svg(platform::LineSink& out, const macro::MacroCheck& check, std::str
     // A dot is a pen six times as wide set down once.
     out.print_line("  <style>");
     out.print_line("    path { fill: none; stroke-width: " +
-                   platform::shortest_text(1.0 / space.scale) + "; stroke-linejoin: round; }");
-    out.print_line("    .point { stroke-width: " + platform::shortest_text(6.0 / space.scale) +
+                   text::shortest_text(1.0 / space.scale) + "; stroke-linejoin: round; }");
+    out.print_line("    .point { stroke-width: " + text::shortest_text(6.0 / space.scale) +
                    "; stroke-linecap: round; }");
     out.print_line("    @supports (vector-effect: non-scaling-stroke) {");
     out.print_line("      path { stroke-width: 1px; vector-effect: non-scaling-stroke; }");

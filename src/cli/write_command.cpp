@@ -2,12 +2,12 @@
 
 #include <variant>
 
+#include "cli/command_line.h"
 #include "cli/exit_status.h"
 #include "cli/output_target.h"
 #include "input/input_file.h"
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
-#include "platform/command_line.h"
 
 namespace plessard::cli {
 
@@ -20,7 +20,7 @@ int run_write(const WriteOptions& options, std::ostream& err) {
         return exit_usage;
     }
     const auto& array = std::get<params::ArrayParameters>(checked);
-    const auto input = platform::path_from_utf8(options.input);
+    const auto input = path_from_utf8(options.input);
     const OutputTarget output(options.output);
     if (const auto refusal = output.over_input(input)) {
         err << *refusal << '\n';

@@ -11,7 +11,7 @@
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
 #include "platform/error.h"
-#include "platform/shortest_text.h"
+#include "text/shortest_text.h"
 
 namespace plessard::form {
 namespace {
@@ -52,7 +52,7 @@ void Tovik_form::Command1_Click() noexcept {
                                           PartDimensions_.H1, PartDimensions_.H2,
                                           PartDimensions_.R1, PartDimensions_.R2};
         for (std::size_t i = 0; i < values.size(); ++i) {
-            view_.set_caption(static_cast<ValueLabel>(i), platform::number_text(values[i]));
+            view_.set_caption(static_cast<ValueLabel>(i), text::number_text(values[i]));
         }
         view_.set_command2_enabled(true);
     });

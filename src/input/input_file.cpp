@@ -4,9 +4,9 @@
 #include <string>
 
 #include "platform/error.h"
-#include "platform/message_text.h"
-#include "platform/number_text.h"
 #include "platform/whole_file.h"
+#include "text/message_text.h"
+#include "text/number_grammar.h"
 
 namespace plessard::input {
 namespace {
@@ -27,7 +27,7 @@ float read_one(FieldReader& file, std::size_t index) {
     switch (field.kind) {
         case Field::Kind::end:
             throw Error(ErrorNumber::past_end, "Cannot read " + file.name() + ": it ends after " +
-                                                   platform::plural(index, "number", "numbers") +
+                                                   text::plural(index, "number", "numbers") +
                                                    ", and six are needed (" +
                                                    joined_dimension_names(", ") + ")");
         case Field::Kind::empty:
@@ -41,14 +41,14 @@ float read_one(FieldReader& file, std::size_t index) {
         case Field::Kind::text:
             break;
     }
-    const auto value = platform::single_value(field.text);
+    const auto value = text::single_value(field.text);
     switch (value.status) {
-        case platform::SingleStatus::not_a_number:
-            refuse(file, index, platform::quoted_excerpt(field.text) + " is not a number");
-        case platform::SingleStatus::out_of_range:
+        case text::SingleStatus::not_a_number:
+            refuse(file, index, text::quoted_excerpt(field.text) + " is not a number");
+        case text::SingleStatus::out_of_range:
             refuse(file, index,
-                   platform::quoted_excerpt(field.text) + " is beyond the single-precision range");
-        case platform::SingleStatus::ok:
+                   text::quoted_excerpt(field.text) + " is beyond the single-precision range");
+        case text::SingleStatus::ok:
             break;
     }
     return value.value;

@@ -9,8 +9,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "macro/detail/fmt_ways.h"
 #include "platform/error.h"
-#include "platform/shortest_text.h"
+#include "text/shortest_text.h"
 
 namespace plessard::macro {
 namespace {
@@ -66,7 +67,7 @@ struct FixedDigits {
     int point = 1;
 };
 
-FixedDigits laid_out(const platform::detail::ShortestDigits& shortest) {
+FixedDigits laid_out(const text::ShortestDigits& shortest) {
     FixedDigits fixed;
     fixed.digits.fill('0');
     const int exponent = shortest.exponent;
@@ -141,11 +142,11 @@ std::optional<std::string> fmt_exactly(float value) {
 
 std::string fmt_from_shortest(float value) {
     if (!std::isfinite(value)) {
-        throw platform::Error(platform::ErrorNumber::floating_point,
-                              "Floating-point error: cannot write " +
-                                  platform::shortest_text(value) + " as a number");
+        throw platform::Error(
+            platform::ErrorNumber::floating_point,
+            "Floating-point error: cannot write " + text::shortest_text(value) + " as a number");
     }
-    const platform::detail::ShortestDigits shortest = platform::detail::shortest_digits(value);
+    const text::ShortestDigits shortest = text::shortest_digits(value);
     if (shortest.exponent < -4) {
         return "0.0";  // far below the third decimal
     }

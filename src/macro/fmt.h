@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 
 namespace plessard::macro {
@@ -17,15 +16,5 @@ namespace plessard::macro {
 // Record lines are built with it, without a string for every number.
 inline constexpr std::size_t fmt_capacity = 48;
 char* fmt(float value, char* out);
-
-namespace detail {
-
-// The two ways fmt takes, open to tests that hold them against each other: the general one
-// from the shortest decimal digits, and a fast one from the exact value that gives up
-// (nullopt) where the two could differ.
-[[nodiscard]] std::string fmt_from_shortest(float value);
-[[nodiscard]] std::optional<std::string> fmt_exactly(float value);
-
-}  // namespace detail
 
 }  // namespace plessard::macro

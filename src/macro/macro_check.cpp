@@ -13,14 +13,16 @@
 #include "macro/detail/record_grammar.h"
 #include "macro/macro_number.h"
 #include "macro/record_table.h"
-#include "platform/message_text.h"
+#include "platform/system_text.h"
 #include "platform/whole_file.h"
+#include "text/message_text.h"
 
 namespace plessard::macro {
 namespace {
 
+using detail::ContourMeasure;
 using detail::ParsedLine;
-using platform::plural;
+using text::plural;
 
 // One walk through the records of a file, line by line: the record format first, then the
 // order of the records, then the geometry of each contour as it closes, and at the end what

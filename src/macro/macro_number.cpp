@@ -5,10 +5,10 @@
 #include <string_view>
 
 #include "macro/fmt.h"
-#include "platform/ascii.h"
-#include "platform/decimal_text.h"
-#include "platform/message_text.h"
-#include "platform/number_text.h"
+#include "text/ascii.h"
+#include "text/decimal_text.h"
+#include "text/message_text.h"
+#include "text/number_grammar.h"
 
 namespace plessard::macro {
 namespace {
@@ -18,17 +18,17 @@ namespace {
 constexpr std::size_t longest_integer_part = 39;
 
 std::string character_text(char c) {
-    if (platform::is_printable_ascii(c)) {
+    if (text::is_printable_ascii(c)) {
         return std::string("\"") + c + "\"";
     }
-    return "byte " + platform::byte_text(static_cast<unsigned char>(c));
+    return "byte " + text::byte_text(static_cast<unsigned char>(c));
 }
 
 // What is wrong with the integer digits from text[i] on and the point after them; moves i to
 // the point.
 std::optional<std::string> integer_fault(std::string_view text, std::size_t& i) {
     const std::size_t start = i;
-    while (i < text.size() && platform::is_ascii_digit(text[i])) {
+    while (i < text.size() && text::is_ascii_digit(text[i])) {
         ++i;
     }
     if (i == start) {
@@ -49,7 +49,7 @@ std::optional<std::string> integer_fault(std::string_view text, std::size_t& i) 
 // What is wrong with the decimals from text[start] to the end.
 std::optional<std::string> decimals_fault(std::string_view text, std::size_t start) {
     std::size_t i = start;
-    while (i < text.size() && platform::is_ascii_digit(text[i])) {
+    while (i < text.size() && text::is_ascii_digit(text[i])) {
         ++i;
     }
     const std::size_t decimals = i - start;
@@ -90,7 +90,7 @@ std::optional<std::string> macro_number_fault(std::string_view text) {
         return "zero is written without a sign";
     }
     if (point - integer_start > longest_integer_part ||
-        platform::single_value(text).status != platform::SingleStatus::ok) {
+        text::single_value(text).status != text::SingleStatus::ok) {
         return "beyond the single-precision range";
     }
     return std::nullopt;
@@ -100,14 +100,14 @@ bool writer_keeps(std::string_view text) {
     // Any decimal of six significant digits or fewer reads into a single and back unchanged,
     // and fmt writes it as it stands; only longer texts need the conversion.
     const auto digits =
-        static_cast<std::size_t>(std::count_if(text.begin(), text.end(), platform::is_ascii_digit));
-    return digits <= 6 || fmt(platform::single_value(text).value) == text;
+        static_cast<std::size_t>(std::count_if(text.begin(), text.end(), text::is_ascii_digit));
+    return digits <= 6 || fmt(text::single_value(text).value) == text;
 }
 
 std::string writer_change_message(std::string_view text) {
-    const float held = platform::single_value(text).value;
+    const float held = text::single_value(text).value;
     return "the number " + std::string(text) + " has more digits than single precision holds (" +
-           platform::decimal_text(held) + "): the writer would have written " + fmt(held);
+           text::decimal_text(held) + "): the writer would have written " + fmt(held);
 }
 
 }  // namespace plessard::macro

@@ -7,7 +7,7 @@
 
 #include "macro/record_line.h"
 #include "platform/error.h"
-#include "platform/number_text.h"
+#include "text/rounding.h"
 
 namespace plessard::macro {
 namespace {
@@ -38,7 +38,7 @@ std::string describe(const Place& place) {
 
 // Rounds once to single; a result beyond the single range stops the file here.
 float to_single(const Operand& operand, const Place& place) {
-    if (platform::overflows_single(operand.value)) {
+    if (text::overflows_single(operand.value)) {
         throw platform::Error(platform::ErrorNumber::floating_point,
                               std::string("Floating-point overflow: ") + operand.expression +
                                   " in " + describe(place) +

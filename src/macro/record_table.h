@@ -51,21 +51,16 @@ inline constexpr std::array<RecordForm, 13> record_table{{
 
 inline constexpr std::size_t header_records = 7;
 
-namespace detail {
-
-[[nodiscard]] constexpr bool table_follows_enum() noexcept {
-    for (std::size_t i = 0; i < record_table.size(); ++i) {
-        if (record_table[i].record != static_cast<Record>(i)) {
-            return false;
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < record_table.size(); ++i) {
+            if (record_table[i].record != static_cast<Record>(i)) {
+                return false;
+            }
         }
-    }
-    return record_table.back().record == Record::end_mark;
-}
-
-}  // namespace detail
-
-static_assert(detail::table_follows_enum(),
-              "record_table must hold every Record once, in the order of the enum");
+        return record_table.back().record == Record::end_mark;
+    }(),
+    "record_table must hold every Record once, in the order of the enum");
 
 // The row of a record.
 [[nodiscard]] constexpr const RecordForm& form_of(Record record) noexcept {

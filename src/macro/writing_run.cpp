@@ -6,9 +6,9 @@
 #include "macro/part_array.h"
 #include "macro/record_line.h"
 #include "platform/error.h"
-#include "platform/message_text.h"
 #include "platform/output_file.h"
 #include "platform/same_file.h"
+#include "platform/system_text.h"
 
 namespace plessard::macro {
 

@@ -3,19 +3,20 @@
 #include <cmath>
 #include <optional>
 
-#include "platform/number_text.h"
+#include "text/number_grammar.h"
+#include "text/rounding.h"
 
 namespace plessard::params {
 namespace {
 
-using platform::trim_text;
+using text::trim_text;
 
 // The rejection of a blank text or of one that is no number; nothing for a number.
 std::optional<ParameterRejection> text_problem(ParameterField field, std::string_view trimmed) {
     if (trimmed.empty()) {
         return ParameterRejection{field, empty_message(field)};
     }
-    if (!platform::is_numeric_text(trimmed)) {
+    if (!text::is_numeric_text(trimmed)) {
         return ParameterRejection{field, not_numeric_message(field)};
     }
     return std::nullopt;
@@ -30,7 +31,7 @@ std::optional<ParameterRejection> check_gap(ParameterField field, std::string_vi
         return problem;
     }
     const ParameterRule& rule = rule_of(field);
-    gap = platform::round_to_single(platform::text_value(trimmed));
+    gap = text::round_to_single(text::text_value(trimmed));
     if (!(gap >= static_cast<float>(rule.low) && gap <= static_cast<float>(rule.high))) {
         return ParameterRejection{field, range_message(field)};
     }
@@ -46,7 +47,7 @@ std::optional<ParameterRejection> check_count(ParameterField field, std::string_
         return problem;
     }
     const ParameterRule& rule = rule_of(field);
-    const auto rounded = platform::round_to_long(platform::text_value(trimmed));
+    const auto rounded = text::round_to_long(text::text_value(trimmed));
     if (!rounded || *rounded < rule.low || *rounded > rule.high) {
         return ParameterRejection{field, range_message(field)};
     }

@@ -8,7 +8,7 @@
 
 #include "platform/error.h"
 #include "platform/long_path.h"
-#include "platform/message_text.h"
+#include "platform/system_text.h"
 #include "platform/windows_errno.h"
 
 #ifdef _WIN32

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "macro/detail/fmt_ways.h"
 #include "platform/error.h"
 
 namespace plessard::macro {

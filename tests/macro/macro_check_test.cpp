@@ -328,7 +328,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- The tolerance scales with the magnitude ----
 
-TEST(MacroReader, AThousandthOffIsToleratedOnlyWhereSinglesAreCoarser) {
+TEST(MacroCheck, AThousandthOffIsToleratedOnlyWhereSinglesAreCoarser) {
     // One part a million units out: its start point moved by a thousandth still closes,
     // since singles there are 0.0625 apart; the same move near the origin does not.
     const auto moved_start = [](const PartDimensions& part) {
@@ -344,7 +344,7 @@ TEST(MacroReader, AThousandthOffIsToleratedOnlyWhereSinglesAreCoarser) {
 
 // ---- What an accepted file gives ----
 
-TEST(MacroReader, KeepsTheRectangleOfTheDefaultArray) {
+TEST(MacroCheck, KeepsTheRectangleOfTheDefaultArray) {
     const MacroCheck check = check_macro_text(written(example, {1.0F, 0.8F, 4, 3}), "a.txt");
     EXPECT_EQ(check.lines, 176U);
     EXPECT_EQ(check.parts, 12U);
@@ -354,7 +354,7 @@ TEST(MacroReader, KeepsTheRectangleOfTheDefaultArray) {
     EXPECT_EQ(check.rectangle.upper_right, (MacroPoint{44.0, 26.4}));
 }
 
-TEST(MacroReader, HandsOverTheContourOfTheWorkedExample) {
+TEST(MacroCheck, HandsOverTheContourOfTheWorkedExample) {
     ContourLog contours;
     visit_contours(written(example, {1.0F, 0.8F, 1, 1}), contours);
     EXPECT_EQ(contours.log, (std::vector<std::string>{"part 1 at line 8", "end"}));
@@ -368,7 +368,7 @@ TEST(MacroReader, HandsOverTheContourOfTheWorkedExample) {
     EXPECT_EQ(inner.end, (MacroPoint{4.0, 3.5}));
 }
 
-TEST(MacroReader, ProblemsComeInLineOrderWithWarningsMarked) {
+TEST(MacroCheck, ProblemsComeInLineOrderWithWarningsMarked) {
     auto lines = lines_of(written({-10.0F, 4.0F, 8.0F, 3.0F, 1.0F, 0.5F}, {1.0F, 0.8F, 1, 1}));
     lines[8] = "1,9.000, 0.0";
     lines.push_back("garbage");
@@ -385,7 +385,7 @@ TEST(MacroReader, ProblemsComeInLineOrderWithWarningsMarked) {
     EXPECT_FALSE(check.well_formed());
 }
 
-TEST(MacroReader, WarnsAboutAPartOutsideTheRectangle) {
+TEST(MacroCheck, WarnsAboutAPartOutsideTheRectangle) {
     const MacroCheck check = check_macro_text(
         written({10.0F, 4.0F, 8.0F, 3.0F, -1.0F, -0.5F}, {1.0F, 0.8F, 1, 1}), "w.txt");
     ASSERT_EQ(check.problems.size(), 1U);
@@ -395,7 +395,7 @@ TEST(MacroReader, WarnsAboutAPartOutsideTheRectangle) {
     EXPECT_TRUE(check.accepted());
 }
 
-TEST(MacroReader, GeometryProblemsLeaveTheFileWellFormed) {
+TEST(MacroCheck, GeometryProblemsLeaveTheFileWellFormed) {
     auto lines = lines_of(written(example, {1.0F, 0.8F, 1, 1}));
     lines[9] = "3,9.0, 1.0, 10.5, 1.0";
     const MacroCheck check = check_macro_text(joined(lines), "g.txt");
@@ -403,7 +403,7 @@ TEST(MacroReader, GeometryProblemsLeaveTheFileWellFormed) {
     EXPECT_TRUE(check.well_formed());
 }
 
-TEST(MacroReader, ReadsAFileFromDisk) {
+TEST(MacroCheck, ReadsAFileFromDisk) {
     const testing::TempFolder folder;
     folder.write("vb_output.txt", written(example, {1.0F, 0.8F, 2, 2}));
     const MacroCheck check = check_macro_file(folder.path() / "vb_output.txt");
@@ -424,7 +424,7 @@ TEST(MacroReader, ReadsAFileFromDisk) {
 
 // A file is read whole, up to a limit far beyond any macro file; sparse files of any size cost
 // no disk space.
-TEST(MacroReader, ReadsAFileUpTo16MiBAndRefusesALargerOne) {
+TEST(MacroCheck, ReadsAFileUpTo16MiBAndRefusesALargerOne) {
     constexpr std::uintmax_t limit = 16U * 1024U * 1024U;
     struct Case {
         const char* name;
@@ -562,7 +562,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {}}),
     testing::CaseName{});
 
-TEST(MacroReader, HandsOverAContourCutShortAsEnded) {
+TEST(MacroCheck, HandsOverAContourCutShortAsEnded) {
     auto lines = lines_of(written(example, {1.0F, 0.8F, 1, 2}));
     lines.erase(lines.begin() + 20);  // the first contour's record 99
     ContourLog contours;
@@ -655,7 +655,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Any bytes at all ----
 
-TEST(MacroReader, EveryByteSequenceIsAcceptedOrRejected) {
+TEST(MacroCheck, EveryByteSequenceIsAcceptedOrRejected) {
     const std::string original = written(example, {1.0F, 0.8F, 2, 2});
     std::mt19937 random(7);
     for (int round = 0; round < 3000; ++round) {

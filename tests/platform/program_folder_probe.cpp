@@ -4,8 +4,8 @@
 #include <string>
 
 #include "platform/error.h"
-#include "platform/message_text.h"
 #include "platform/program_folder.h"
+#include "platform/system_text.h"
 
 int main() {
     try {

@@ -1,6 +1,6 @@
 #include "macro/detail/contour_measure.h"
 
-namespace plessard::macro {
+namespace plessard::macro::detail {
 
 ContourMeasure::ContourMeasure(const MacroPoint& start) noexcept
     : start_(start), end_(start), bounds_(MacroBounds::around(start)) {}
@@ -13,4 +13,4 @@ void ContourMeasure::add(const MacroSegment& segment) noexcept {
     twice_area_ += twice_swept_area(segment, start_);
 }
 
-}  // namespace plessard::macro
+}  // namespace plessard::macro::detail

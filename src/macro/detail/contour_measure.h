@@ -4,7 +4,7 @@
 
 #include "macro/macro_geometry.h"
 
-namespace plessard::macro {
+namespace plessard::macro::detail {
 
 // What is known of a contour from its segments as they come, none of them kept: a contour of
 // any length costs the same few numbers.
@@ -38,4 +38,4 @@ class ContourMeasure {
     double twice_area_ = 0.0;
 };
 
-}  // namespace plessard::macro
+}  // namespace plessard::macro::detail

@@ -2,21 +2,27 @@
 
 #include <cmath>
 
-#include "platform/decimal_text.h"
+#include "text/decimal_text.h"
+#include "text/shortest_text.h"
 
 namespace plessard::macro::detail {
 namespace {
 
-using platform::decimal_text;
-// Numbers in messages: those read from the file come back as written, computed ones (a radius,
-// the edge of an arc) without binary noise.
-constexpr platform::Rounding in_message = platform::Rounding::message;
-
 std::string point_text(const MacroPoint& point) {
-    return "(" + decimal_text(point.x, in_message) + ", " + decimal_text(point.y, in_message) + ")";
+    return "(" + message_number(point.x) + ", " + message_number(point.y) + ")";
 }
 
 }  // namespace
+
+std::string message_number(double value) {
+    if (!(std::fabs(value) < 1e15)) {
+        return text::shortest_text(value);
+    }
+    if (std::fabs(value) < 1e11) {
+        value = text::rounded_to_decimals(value, 4);
+    }
+    return text::decimal_text(value);
+}
 
 // Start and end of an arc each lie within the coordinate tolerance t of where the writer meant
 // them, and so does the centre: each distance from the centre may be off by up to 2 t in both
@@ -30,16 +36,15 @@ bool changes_radius(const MacroSegment& arc) noexcept {
 }
 
 std::string radius_message(const MacroSegment& arc) {
-    return "the arc changes its radius: " +
-           decimal_text(distance(arc.centre, arc.start), in_message) + " from the centre " +
-           point_text(arc.centre) + " to its start " + point_text(arc.start) + ", " +
-           decimal_text(distance(arc.centre, arc.end), in_message) + " to its end " +
+    return "the arc changes its radius: " + message_number(distance(arc.centre, arc.start)) +
+           " from the centre " + point_text(arc.centre) + " to its start " + point_text(arc.start) +
+           ", " + message_number(distance(arc.centre, arc.end)) + " to its end " +
            point_text(arc.end);
 }
 
 std::string full_circle_message(const MacroSegment& arc) {
     return "the arc ends where it starts: it is drawn as the full circle of radius " +
-           decimal_text(arc_radius(arc), in_message) + " about " + point_text(arc.centre);
+           message_number(arc_radius(arc)) + " about " + point_text(arc.centre);
 }
 
 // A closed contour ends on the very text it starts with, since any writer computes both from

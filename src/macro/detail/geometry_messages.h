@@ -15,6 +15,12 @@ namespace plessard::macro::detail {
 // the roundings of the writer allow (coordinate_tolerance), so any writer of the format passes,
 // and a changed third decimal does not.
 
+// A number in a message: to a tenth of the last decimal a macro file writes, so that numbers
+// read from a file come back as written and computed ones (a radius, the edge of an arc)
+// without binary noise; beyond 1e11 the value as it is, and beyond 1e15 the exponent form,
+// which says as much and stays short.
+[[nodiscard]] std::string message_number(double value);
+
 // An arc whose start and end lie at different distances from its centre.
 [[nodiscard]] bool changes_radius(const MacroSegment& arc) noexcept;
 [[nodiscard]] std::string radius_message(const MacroSegment& arc);

@@ -5,16 +5,16 @@
 #include <utility>
 
 #include "macro/macro_number.h"
-#include "platform/ascii.h"
-#include "platform/message_text.h"
-#include "platform/number_text.h"
+#include "text/ascii.h"
+#include "text/message_text.h"
+#include "text/number_grammar.h"
 
 namespace plessard::macro::detail {
 namespace {
 
 // A piece of the file as the operator should see it in a message: short, quoted, and with no
 // control bytes that could garble a terminal.
-using platform::quoted_excerpt;
+using text::quoted_excerpt;
 
 ParsedLine fail(std::optional<Record> record, std::string message) {
     ParsedLine parsed;
@@ -30,8 +30,8 @@ std::optional<std::string> character_fault(std::string_view content) {
             return "carriage return without a line feed in column " + std::to_string(i + 1) +
                    " (lines end in CR LF)";
         }
-        if (!platform::is_printable_ascii(c)) {
-            return "byte " + platform::byte_text(static_cast<unsigned char>(c)) + " in column " +
+        if (!text::is_printable_ascii(c)) {
+            return "byte " + text::byte_text(static_cast<unsigned char>(c)) + " in column " +
                    std::to_string(i + 1) + " is not printable ASCII";
         }
     }
@@ -59,7 +59,7 @@ std::optional<std::string> parse_operands(const RecordForm& form, std::string_vi
                 return "bad number " + quoted_excerpt(piece) + ": " + *fault;
             }
             parsed.texts[count] = piece;
-            parsed.values[count] = platform::text_value(piece);
+            parsed.values[count] = text::text_value(piece);
         }
         ++count;
         if (comma == std::string_view::npos) {
@@ -69,8 +69,7 @@ std::optional<std::string> parse_operands(const RecordForm& form, std::string_vi
     }
     if (count != form.operands) {
         return record_name(form.record) + " takes " +
-               platform::plural(form.operands, "number", "numbers") + ", not " +
-               std::to_string(count);
+               text::plural(form.operands, "number", "numbers") + ", not " + std::to_string(count);
     }
     return std::nullopt;
 }

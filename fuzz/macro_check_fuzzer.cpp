@@ -10,7 +10,7 @@
 
 #include "fuzz_property.h"
 #include "macro/macro_check.h"
-#include "platform/ascii.h"
+#include "text/ascii.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ using plessard::macro::MacroCheck;
 using plessard::macro::MacroPoint;
 using plessard::macro::MacroProblem;
 using plessard::macro::MacroSegment;
-using plessard::platform::is_printable_ascii;
+using plessard::text::is_printable_ascii;
 
 constexpr std::string_view file_name = "vb_output.txt";
 

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string_view>
 
-namespace plessard::platform {
+namespace plessard::text {
 
 // Spaces at both ends removed; a tab or any other byte is part of the text.
 [[nodiscard]] std::string_view trim_text(std::string_view text) noexcept;
@@ -30,17 +28,4 @@ struct SingleValue {
 // a magnitude beyond the single range is out_of_range, one too small reads as zero.
 [[nodiscard]] SingleValue single_value(std::string_view text) noexcept;
 
-// Nearest 32-bit integer, halves to even; nothing for a value that rounds beyond the 32-bit
-// range, an infinity or NaN.
-[[nodiscard]] std::optional<std::int32_t> round_to_long(double value) noexcept;
-
-// Nearest single of a double. An infinity comes back for a magnitude beyond the single range.
-[[nodiscard]] float round_to_single(double value) noexcept;
-
-// True when rounding the double to single would leave the single range (or it is not finite).
-// FLT_MAX plus half an ulp already rounds (to even) up to infinity.
-[[nodiscard]] inline bool overflows_single(double value) noexcept {
-    return !(value < 0x1.ffffffp+127 && value > -0x1.ffffffp+127);
-}
-
-}  // namespace plessard::platform
+}  // namespace plessard::text

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace plessard::platform {
+namespace plessard::cli {
 
 // Text for a person on a standard stream of a Windows program. A console shows it through
 // WriteConsoleW, whatever its code page (850, 1252, 932 would garble UTF-8 bytes); a file or a
@@ -53,6 +53,6 @@ class ConsoleText {
     std::streambuf* old_error_;
 };
 
-}  // namespace plessard::platform
+}  // namespace plessard::cli
 
 #endif

@@ -1,14 +1,13 @@
-#include "platform/message_text.h"
+#include "text/message_text.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "support/case_name.h"
 
-namespace plessard::platform {
+namespace plessard::text {
 namespace {
 
 struct EscapeCase {
@@ -23,10 +22,6 @@ class Escapes : public ::testing::TestWithParam<EscapeCase> {};
 // turns them into "?" or a replacement character, nor into a line break.
 TEST_P(Escapes, ShowEveryByteOfAName) {
     EXPECT_EQ(printable_utf8(GetParam().bytes), GetParam().text);
-#ifndef _WIN32
-    // A POSIX file name is its bytes.
-    EXPECT_EQ(path_text(std::filesystem::path(std::string(GetParam().bytes))), GetParam().text);
-#endif
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -49,16 +44,5 @@ INSTANTIATE_TEST_SUITE_P(
                       EscapeCase{"delete", "\x7F", "\\x7F"}),
     testing::CaseName{});
 
-#ifdef _WIN32
-TEST(PathText, ShowsALoneSurrogateOfAWindowsName) {
-    EXPECT_EQ(path_text(std::filesystem::path(std::wstring{L'a', wchar_t(0xD800), L'b'})),
-              "a\\uD800b");
-    EXPECT_EQ(path_text(std::filesystem::path(std::wstring{wchar_t(0xD83D), wchar_t(0xDCD0)})),
-              "\xF0\x9F\x93\x90");
-    EXPECT_EQ(path_text(std::filesystem::path(L"C:\\Werk\\vb_input.txt")),
-              "C:\\Werk\\vb_input.txt");
-}
-#endif
-
 }  // namespace
-}  // namespace plessard::platform
+}  // namespace plessard::text

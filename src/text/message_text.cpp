@@ -1,14 +1,10 @@
-#include "platform/message_text.h"
+#include "text/message_text.h"
 
 #include <cstdint>
-#include <system_error>
 
-#include "platform/ascii.h"
-#ifdef _WIN32
-#include "platform/utf16.h"
-#endif
+#include "text/ascii.h"
 
-namespace plessard::platform {
+namespace plessard::text {
 namespace {
 
 constexpr std::string_view hex_digits = "0123456789ABCDEF";
@@ -50,39 +46,6 @@ std::size_t sequence_length(std::string_view bytes) noexcept {
     return 0;
 }
 
-#ifdef _WIN32
-bool is_high_surrogate(wchar_t unit) noexcept {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool is_low_surrogate(wchar_t unit) noexcept {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-// Windows keeps names in UTF-16, where only a surrogate without its partner has no UTF-8: it is
-// shown as \uXXXX, and every run between such surrogates as any other text is.
-std::string utf16_path_text(std::wstring_view name) {
-    std::string text;
-    std::size_t run = 0;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if (is_high_surrogate(name[i]) && i + 1 < name.size() && is_low_surrogate(name[i + 1])) {
-            ++i;
-            continue;
-        }
-        if (!is_high_surrogate(name[i]) && !is_low_surrogate(name[i])) {
-            continue;
-        }
-        text += printable_utf8(utf8_from_utf16(name.substr(run, i - run)));
-        text += "\\u";
-        const auto unit = static_cast<unsigned>(name[i]);
-        for (int shift = 12; shift >= 0; shift -= 4) {
-            text += hex_digits[(unit >> static_cast<unsigned>(shift)) & 0xFU];
-        }
-        run = i + 1;
-    }
-    return text + printable_utf8(utf8_from_utf16(name.substr(run)));
-}
-#endif
-
 }  // namespace
 
 std::string printable_utf8(std::string_view bytes) {
@@ -99,19 +62,6 @@ std::string printable_utf8(std::string_view bytes) {
         }
     }
     return text;
-}
-
-std::string path_text(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return utf16_path_text(path.native());
-#else
-    // POSIX names are bytes, taken as UTF-8 wherever they are well formed.
-    return printable_utf8(path.native());
-#endif
-}
-
-std::string system_cause(int error_number) {
-    return error_number != 0 ? std::generic_category().message(error_number) : "unknown cause";
 }
 
 std::string quoted_excerpt(std::string_view text, std::size_t max_length) {
@@ -133,4 +83,4 @@ std::string byte_text(unsigned char byte) {
     return std::string("0x") + hex_digits[byte >> 4U] + hex_digits[byte & 0xFU];
 }
 
-}  // namespace plessard::platform
+}  // namespace plessard::text

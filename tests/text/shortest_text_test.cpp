@@ -1,8 +1,8 @@
-#include "platform/shortest_text.h"
+#include "text/shortest_text.h"
 
 #include <gtest/gtest.h>
 
-namespace plessard::platform {
+namespace plessard::text {
 namespace {
 
 struct LabelCase {
@@ -25,4 +25,4 @@ INSTANTIATE_TEST_SUITE_P(Values, NumberText,
                                            LabelCase{1e10F, " 1e+10"}));
 
 }  // namespace
-}  // namespace plessard::platform
+}  // namespace plessard::text

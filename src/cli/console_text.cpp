@@ -1,4 +1,4 @@
-#include "platform/console_text.h"
+#include "cli/console_text.h"
 
 #ifdef _WIN32
 
@@ -11,7 +11,7 @@
 #include "platform/utf16.h"
 #include "platform/windows_errno.h"
 
-namespace plessard::platform {
+namespace plessard::cli {
 namespace {
 
 // Pending text goes to the system once it holds this much, and a console takes it in pieces
@@ -133,6 +133,6 @@ ConsoleText::~ConsoleText() {
     std::cerr.rdbuf(old_error_);
 }
 
-}  // namespace plessard::platform
+}  // namespace plessard::cli
 
 #endif

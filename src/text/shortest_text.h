@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-namespace plessard::platform {
+namespace plessard::text {
 
 // The shortest text that reads back as the same double, as to_chars writes it ("0.1", "1e+38",
 // "inf"): for a number whose every digit matters at any size, such as a scale factor.
@@ -17,8 +17,6 @@ char* shortest_text(double value, char* out) noexcept;
 // is not negative (so -0 shows " 0"): what a value label shows.
 [[nodiscard]] std::string number_text(float value);
 
-namespace detail {
-
 // The shortest decimal digits that read back as the same value: value is d1.d2d3... times ten
 // to the exponent. Finite values only; for the formatters that lay the digits out themselves.
 struct ShortestDigits {
@@ -29,6 +27,4 @@ struct ShortestDigits {
 [[nodiscard]] ShortestDigits shortest_digits(float value);
 [[nodiscard]] ShortestDigits shortest_digits(double value);
 
-}  // namespace detail
-
-}  // namespace plessard::platform
+}  // namespace plessard::text

@@ -1,4 +1,4 @@
-#include "platform/command_line.h"
+#include "cli/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/message_text.h"
 #include "platform/output_file.h"
+#include "platform/system_text.h"
 #include "support/case_name.h"
 #include "support/temp_folder.h"
 
-namespace plessard::platform {
+namespace plessard::cli {
 namespace {
 
 using testing::TempFolder;
@@ -32,7 +32,7 @@ TEST_P(FileNames, ReachTheSystemAsTheSameCharacters) {
 #else
     EXPECT_EQ(path.native(), GetParam().utf8);
 #endif
-    EXPECT_EQ(path_text(path), GetParam().utf8);
+    EXPECT_EQ(platform::path_text(path), GetParam().utf8);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,12 +55,12 @@ TEST(FileNames, NameTheFileThatIsWritten) {
     const std::string name =
         "Gr\xC3\xB6\xC3\x9F"
         "e\xE9\x83\xA8\xE5\x93\x81 \xE2\x82\xAC.txt";
-    auto file = OutputFile::create(folder.path() / path_from_utf8(name));
+    auto file = platform::OutputFile::create(folder.path() / path_from_utf8(name));
     file.print_line("-1");
     file.close();
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-        names.push_back(path_text(entry.path().filename()));
+        names.push_back(platform::path_text(entry.path().filename()));
     }
     EXPECT_EQ(names, std::vector<std::string>{name});
 }
@@ -81,4 +81,4 @@ TEST(Utf8Arguments, AreConvertedFromUtf16OneByOne) {
 #endif
 
 }  // namespace
-}  // namespace plessard::platform
+}  // namespace plessard::cli

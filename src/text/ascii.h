@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace plessard::platform {
+namespace plessard::text {
 
 // The digits 0 to 9, whatever the locale.
 [[nodiscard]] constexpr bool is_ascii_digit(char c) noexcept {
@@ -25,4 +25,4 @@ namespace plessard::platform {
     return true;
 }
 
-}  // namespace plessard::platform
+}  // namespace plessard::text

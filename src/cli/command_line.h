@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace plessard::platform {
+namespace plessard::cli {
 
 // What a command line hands the program, as UTF-8 text, and file names made from that text.
 // Inside the program every text is UTF-8; only the system's edges see another encoding.
@@ -24,4 +24,4 @@ namespace plessard::platform {
 // a name such as "Größe部品\\vb_input.txt" means that very file.
 [[nodiscard]] std::filesystem::path path_from_utf8(std::string_view text);
 
-}  // namespace plessard::platform
+}  // namespace plessard::cli

@@ -1,4 +1,4 @@
-#include "platform/decimal_text.h"
+#include "text/decimal_text.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "support/case_name.h"
 
-namespace plessard::platform {
+namespace plessard::text {
 namespace {
 
 struct DecimalCase {
@@ -31,27 +31,17 @@ INSTANTIATE_TEST_SUITE_P(
         DecimalCase{"small", 0.0005, "0.0005"}, DecimalCase{"infinity", INFINITY, "inf"}),
     testing::CaseName{});
 
-struct RoundedCase {
-    double value;
-    Rounding rounding;
-    const char* text;
-};
-
-// A drawing loses the noise of its arithmetic; a message keeps a file's three decimals and
-// stays short at any size.
-TEST(DecimalText, RoundsForADrawingAndForAMessage) {
-    const RoundedCase cases[] = {
-        {27.199999999999996, Rounding::drawing, "27.2"},
-        {0.0000004, Rounding::drawing, "0.0"},
-        {9.999999999999999e35, Rounding::drawing, "1000000000000000000000000000000000000.0"},
-        {-12.34564, Rounding::message, "-12.3456"},
-        {123456789012.5, Rounding::message, "123456789012.5"},
-        {2e15, Rounding::message, "2e+15"},
-    };
-    for (const RoundedCase& c : cases) {
-        EXPECT_EQ(decimal_text(c.value, c.rounding), c.text) << c.value;
-    }
+// The roundings callers take before the text: a drawing drops the noise of its arithmetic, a
+// message keeps a file's decimals.
+TEST(DecimalText, RoundsToDecimalsOrToSignificantDigits) {
+    EXPECT_EQ(rounded_to_decimals(27.199999999999996, 6), 27.2);
+    EXPECT_EQ(rounded_to_decimals(-12.34564, 4), -12.3456);
+    EXPECT_EQ(rounded_to_decimals(0.0000004, 6), 0.0);
+    EXPECT_EQ(rounded_to_decimals(1e300, 15), 1e300);
+    EXPECT_EQ(rounded_to_significant(9.999999999999999e35, 12), 1e36);
+    EXPECT_EQ(rounded_to_significant(-123456789012345.0, 3), -123000000000000.0);
+    EXPECT_TRUE(std::isinf(rounded_to_significant(INFINITY, 12)));
 }
 
 }  // namespace
-}  // namespace plessard::platform
+}  // namespace plessard::text

@@ -1,8 +1,8 @@
-#include "platform/command_line.h"
+#include "cli/command_line.h"
 
 #include "platform/utf16.h"
 
-namespace plessard::platform {
+namespace plessard::cli {
 
 std::vector<std::string> utf8_arguments(int argc, const char* const* argv) {
     return {argv, argv + argc};
@@ -23,4 +23,4 @@ std::filesystem::path path_from_utf8(std::string_view text) {
     return std::u8string(text.begin(), text.end());
 }
 
-}  // namespace plessard::platform
+}  // namespace plessard::cli

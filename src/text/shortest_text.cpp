@@ -1,20 +1,20 @@
-#include "platform/shortest_text.h"
+#include "text/shortest_text.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 
-namespace plessard::platform {
+namespace plessard::text {
 namespace {
 
 template <typename Number>
-detail::ShortestDigits split_shortest(Number value) {
+ShortestDigits split_shortest(Number value) {
     // to_chars gives them as [-]d[.ddd]e±x.
     std::array<char, 64> scientific{};
     const char* end = std::to_chars(scientific.data(), scientific.data() + scientific.size(), value,
                                     std::chars_format::scientific)
                           .ptr;
-    detail::ShortestDigits result;
+    ShortestDigits result;
     const char* c = scientific.data();
     result.negative = *c == '-';
     if (result.negative) {
@@ -56,8 +56,6 @@ std::string number_text(float value) {
     return text;
 }
 
-namespace detail {
-
 ShortestDigits shortest_digits(float value) {
     return split_shortest(value);
 }
@@ -65,6 +63,4 @@ ShortestDigits shortest_digits(double value) {
     return split_shortest(value);
 }
 
-}  // namespace detail
-
-}  // namespace plessard::platform
+}  // namespace plessard::text

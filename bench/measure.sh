@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Measures what the README reports: the window's start to first paint (median of runs) and its
+# Measures what docs/performance.md reports: the window's start to first paint (median of runs) and its
 # peak memory, the 10 x 10 file written by the command-line tool as a whole process against cp
 # of a file of the same size, and the core benchmarks.
 #   bench/measure.sh      (builds build-measure/, a release build whose window reports its first

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Measures what docs/performance.md reports: the window's start to first paint (median of runs) and its
-# peak memory, the 10 x 10 file written by the command-line tool as a whole process against cp
-# of a file of the same size, and the core benchmarks.
+# Measures what docs/performance.md reports: the window's start to first paint (median of runs)
+# and its peak memory, the 10 x 10 file written by the command-line tool as a whole process
+# against cp of a file of the same size, and the core benchmarks.
 #   bench/measure.sh      (builds build-measure/, a release build whose window reports its first
 #                          paint; needs Xvfb for the window figures)
 set -euo pipefail

@@ -41,7 +41,7 @@ signed_at="Signing time: $(date -u -d "@$epoch" '+%b %e %H:%M:%S %Y') GMT"
 cd "$work/dist"
 gpg --batch --verify SHA256SUMS.asc SHA256SUMS || fail "gpg does not verify SHA256SUMS.asc"
 sha256sum --strict -c SHA256SUMS || fail "the sums in SHA256SUMS do not match"
-[ "$(cut -d' ' -f3 SHA256SUMS | sort)" = "$(ls | grep -vx 'SHA256SUMS\(\.asc\)\?' | sort)" ] ||
+[ "$(cut -d' ' -f3 SHA256SUMS | sort)" = "$(find . -maxdepth 1 -type f ! -name 'SHA256SUMS*' -printf '%f\n' | sort)" ] ||
   fail "SHA256SUMS does not list exactly the files of the release"
 unzip -q ./*.zip -d unpacked
 for program in plessard-macro-io.exe plessard-macro.exe; do

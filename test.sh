@@ -6,7 +6,9 @@
 #                     UndefinedBehaviorSanitizer (build-asan/), each fuzz target for FUZZ_SECONDS
 #                     (default 30) seconds, and the release (scripts/release.sh): the Windows
 #                     build tested under wine (build-windows/), its archive and the Debian
-#                     package of the command-line tool in dist/, each checked.
+#                     package of the command-line tool in dist/, each checked; then the same
+#                     programs signed with a throwaway certificate and key, and verified
+#                     (scripts/release_signing_test.sh).
 # Exits non-zero on any failure, sanitizer report or fuzzing finding. CI runs it with --all.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -62,3 +64,6 @@ scripts/fuzz.sh
 
 echo "== the release: the Windows build under wine, its archive, the Debian package"
 scripts/release.sh
+
+echo "== the release signed with a throwaway certificate and key, and verified"
+scripts/release_signing_test.sh

@@ -1,19 +1,33 @@
 # The Debian package of the command-line tool (scripts/release.sh: cpack -G DEB in a release
-# build): /usr/bin/plessard-macro, its manual page made from its --help by help2man, the
-# copyright file and the changelog; dpkg-shlibdeps works out what it depends on. The window is
-# not packaged: it works on the files beside itself, which means nothing in /usr/bin.
-find_program(PLESSARD_HELP2MAN help2man REQUIRED)
+# build): /usr/bin/plessard-macro, its manual page and its bash completion, both made from its
+# own help, the copyright file with the components compiled in, and the changelog;
+# dpkg-shlibdeps works out what it depends on. The window is not packaged: it works on the
+# files beside itself, which means nothing in /usr/bin.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
 find_program(PLESSARD_GZIP gzip REQUIRED)
 
 set(plessard_doc ${CMAKE_BINARY_DIR}/debian)
-# help2man takes its date from SOURCE_DATE_EPOCH when it is set; gzip -n stores no time.
-add_custom_command(OUTPUT ${plessard_doc}/plessard-macro.1.gz
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${plessard_doc}
-  COMMAND ${PLESSARD_HELP2MAN} --no-info --section=1
-          "--name=write, check and draw the macro files of an array of L-shaped parts"
-          --output=${plessard_doc}/plessard-macro.1 $<TARGET_FILE:plessard-macro>
+set(plessard_from_help ${PROJECT_SOURCE_DIR}/packaging/debian/from_help.py)
+set(plessard_third_party ${PROJECT_SOURCE_DIR}/packaging/third_party.py)
+# The page is dated by SOURCE_DATE_EPOCH when it is set; gzip -n stores no time.
+add_custom_command(
+  OUTPUT ${plessard_doc}/plessard-macro.1.gz ${plessard_doc}/completion/plessard-macro
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${plessard_doc}/completion
+  COMMAND ${Python3_EXECUTABLE} ${plessard_from_help} $<TARGET_FILE:plessard-macro>
+          ${PROJECT_SOURCE_DIR}/packaging/debian/plessard-macro.1.in ${plessard_doc}/plessard-macro.1
+          ${PROJECT_SOURCE_DIR}/packaging/debian/plessard-macro.bash-completion.in
+          ${plessard_doc}/completion/plessard-macro
   COMMAND ${PLESSARD_GZIP} -n -9 -f ${plessard_doc}/plessard-macro.1
-  DEPENDS plessard-macro VERBATIM)
+  DEPENDS plessard-macro ${plessard_from_help}
+          ${PROJECT_SOURCE_DIR}/packaging/debian/plessard-macro.1.in
+          ${PROJECT_SOURCE_DIR}/packaging/debian/plessard-macro.bash-completion.in
+  VERBATIM)
+# Plessard's copyright, then CLI11's, whose headers the tool is compiled with: taken from the
+# Debian package that holds the CLI11 this build found, so a missing one fails the build.
+add_custom_command(OUTPUT ${plessard_doc}/copyright
+  COMMAND ${Python3_EXECUTABLE} ${plessard_third_party} deb-copyright
+          ${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${CLI11_DIR} ${plessard_doc}/copyright
+  DEPENDS ${plessard_third_party} ${PROJECT_SOURCE_DIR}/packaging/debian/copyright VERBATIM)
 # The Debian changelog of a package made here and nowhere else: one entry a version, from
 # the project's version and the time the release is taken from.
 string(TIMESTAMP plessard_release_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
@@ -22,11 +36,18 @@ add_custom_command(OUTPUT ${plessard_doc}/changelog.gz
   COMMAND ${PLESSARD_GZIP} -n -9 -c ${plessard_doc}/changelog > ${plessard_doc}/changelog.gz
   DEPENDS ${plessard_doc}/changelog VERBATIM)
 add_custom_target(plessard_debian_documents ALL
-  DEPENDS ${plessard_doc}/plessard-macro.1.gz ${plessard_doc}/changelog.gz)
+  DEPENDS ${plessard_doc}/plessard-macro.1.gz ${plessard_doc}/completion/plessard-macro
+          ${plessard_doc}/copyright ${plessard_doc}/changelog.gz)
 
 install(TARGETS plessard-macro RUNTIME DESTINATION bin)
+# Stripped as Debian's own packages are (dh_strip): no compiler's comment nor notes either.
+install(CODE "execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+  --remove-section=.note \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/plessard-macro\"
+  COMMAND_ERROR_IS_FATAL ANY)")
 install(FILES ${plessard_doc}/plessard-macro.1.gz DESTINATION share/man/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${plessard_doc}/changelog.gz
+install(FILES ${plessard_doc}/completion/plessard-macro
+        DESTINATION share/bash-completion/completions)
+install(FILES ${plessard_doc}/copyright ${plessard_doc}/changelog.gz
         DESTINATION share/doc/plessard-macro)
 
 set(CPACK_GENERATOR DEB)

@@ -50,10 +50,12 @@ CLI::App* add_write_command(CLI::App& app, WriteOptions& options) {
     write
         ->add_option("--input", options.input,
                      "The part dimensions (" + plessard::input::joined_dimension_names(" ") + ")")
+        ->type_name("FILE")
         ->check(file_name)
         ->capture_default_str();
     write
         ->add_option("--output", options.output, "The macro file to write (\"-\": standard output)")
+        ->type_name("FILE")
         ->check(file_name)
         ->capture_default_str();
     using plessard::params::hint;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "cli/drawing_number.h"
+#include "macro/contour_visitor.h"
 
 namespace plessard::cli {
 namespace {

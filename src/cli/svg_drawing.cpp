@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/drawing_number.h"
+#include "macro/contour_visitor.h"
 #include "text/ascii.h"
 #include "text/message_text.h"
 #include "text/shortest_text.h"

@@ -2,7 +2,7 @@
 # Time and peak memory of `plessard-macro check`, `svg` and `dxf` on files of 16 MiB, the
 # largest a macro file may be: bare line feeds, "x" lines, "99" lines, a valid file of many
 # parts, and files that cost the most per line: one contour of full circles, arcs that change
-# their radius, a million parts that are single points, and the two that make the largest SVG.
+# their radius, a million parts that are single points, and those that make the largest SVG.
 # Each figure is one whole process under /usr/bin/time, with the size of what it wrote to
 # standard output.
 #   bench/hostile_files.sh            (builds the tool alone into build-measure/, a release build)
@@ -51,13 +51,18 @@ filled $'0,1.0, 0.0\r\n' $'3,0.0, 0.0, 2.0, 0.0\r\n3,0.0, 0.0, 1.0, 0.0\r' \
   $'99\r\n-1\r\n' >"$work/radii.txt"
 filled '' $'0,9.0, 9.0\r\n99\r' $'-1\r\n' >"$work/points.txt"
 # What costs a drawing the most bytes for each byte read: full circles whose radius has more
-# digits than their numbers, and parts that are dots between parts that are not.
+# digits than their numbers (0.141421, written 1e-1) or five of them (0.125), parts that are dots
+# between parts that are not, and the worst found: dots between parts of one such circle.
 filled $'0,0.1, 0.1\r\n' $'3,0.0, 0.0, 0.1, 0.1\r' $'99\r\n-1\r\n' >"$work/root_two.txt"
+filled $'0,0.125, 0.0\r\n' $'3,0.0, 0.0, 0.125, 0.0\r' $'99\r\n-1\r\n' >"$work/eighths.txt"
 filled '' $'0,0.0, 0.0\r\n1,0.1, 0.0\r\n99\r\n0,0.0, 0.0\r\n99\r' $'-1\r\n' >"$work/dots.txt"
+filled '' $'0,0.1, 0.1\r\n3,0.0, 0.0, 0.1, 0.1\r\n99\r\n0,0.0, 0.0\r\n99\r' $'-1\r\n' \
+  >"$work/dots_circles.txt"
 
 printf '%-16s %-6s %10s %12s %12s %14s\n' file command seconds "peak MiB" "output MB" \
   "stderr lines"
-for file in line_feeds x_lines 99_lines valid circles radii points root_two dots; do
+for file in line_feeds x_lines 99_lines valid circles radii points root_two eighths dots \
+  dots_circles; do
   for command in check svg dxf; do
     /usr/bin/time -f '%e %M' -o "$work/time" "$TOOL" "$command" "$work/$file.txt" \
       >"$work/out" 2>"$work/err" || true

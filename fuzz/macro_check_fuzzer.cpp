@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "fuzz_property.h"
+#include "macro/contour_visitor.h"
 #include "macro/macro_check.h"
 #include "text/ascii.h"
 

@@ -17,7 +17,7 @@ else
     xvfb xdotool x11-utils openbox imagemagick
     dbus-daemon at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
-    librsvg2-bin libxml2-utils
+    librsvg2-bin libxml2-utils python3-ezdxf
     "$@"
   )
 fi

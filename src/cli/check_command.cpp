@@ -16,8 +16,11 @@ std::string summary_text(const macro::MacroCheck& check) {
     const macro::MacroRectangle& rectangle = check.rectangle;
     // Both edges are written with three decimals, so their difference has three as well; the
     // rounding only drops the binary noise of the subtraction (26.4 + 0.8 is 27.2, not
-    // 27.199999999999996).
-    const auto thousandths = [](double value) { return std::round(value * 1000.0) / 1000.0; };
+    // 27.199999999999996). From 1e15 on a double has no thousandths left to round, and scaling
+    // by a thousand would only add noise of its own (1e20 + 1 shown as 99999999999999980000.0).
+    const auto thousandths = [](double value) {
+        return std::fabs(value) < 1e15 ? std::round(value * 1000.0) / 1000.0 : value;
+    };
     const double width = thousandths(rectangle.upper_right.x - rectangle.lower_left.x);
     const double height = thousandths(rectangle.upper_right.y - rectangle.lower_left.y);
     const auto& texts = rectangle.texts;

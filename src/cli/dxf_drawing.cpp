@@ -5,7 +5,9 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/drawing_geometry.h"
 #include "cli/drawing_number.h"
+#include "macro/contour_visitor.h"
 
 namespace plessard::cli {
 namespace {
@@ -100,21 +102,16 @@ void write_tables(DxfPairs& dxf) {
     dxf.text(0, "ENDSEC");
 }
 
-void write_arc(DxfPairs& dxf, const MacroSegment& arc) {
-    const double radius = macro::arc_radius(arc);
-    if (macro::is_full_circle(arc)) {
-        dxf.text(0, "CIRCLE");
-        dxf.text(8, parts_layer);
-        dxf.point(10, arc.centre);
-        dxf.number(40, radius);
-        return;
-    }
-    if (radius == 0.0 || macro::arc_sweep(arc) == 0.0) {
-        // An arc that turns through nothing draws nothing; DXF would read it as a full circle.
-        return;
-    }
-    // DXF arcs always run counter-clockwise from the start angle to the end angle, so a
-    // clockwise arc is the counter-clockwise one from its end to its start.
+void write_circle(DxfPairs& dxf, const MacroPoint& centre, double radius) {
+    dxf.text(0, "CIRCLE");
+    dxf.text(8, parts_layer);
+    dxf.point(10, centre);
+    dxf.number(40, radius);
+}
+
+// DXF arcs always run counter-clockwise from the start angle to the end angle, so a clockwise
+// arc is the counter-clockwise one from its end to its start.
+void write_arc(DxfPairs& dxf, const MacroSegment& arc, double radius) {
     const bool clockwise = arc.kind == SegmentKind::arc_cw;
     const MacroPoint& from = clockwise ? arc.end : arc.start;
     const MacroPoint& to = clockwise ? arc.start : arc.end;
@@ -136,10 +133,20 @@ class PartEntities final : public macro::ContourVisitor {
         start_ = point;
     }
     void segment(const MacroSegment& segment) override {
-        if (segment.kind == SegmentKind::line) {
-            dxf_.line(parts_layer, segment.start, segment.end);
-        } else {
-            write_arc(dxf_, segment);
+        const DrawnSegment drawn = drawn_segment(segment);
+        switch (drawn.shape) {
+            case DrawnShape::line:
+                dxf_.line(parts_layer, segment.start, segment.end);
+                break;
+            case DrawnShape::empty_arc:
+                // It draws nothing; DXF would read it as a full circle.
+                break;
+            case DrawnShape::full_circle:
+                write_circle(dxf_, segment.centre, drawn.radius);
+                break;
+            case DrawnShape::arc:
+                write_arc(dxf_, segment, drawn.radius);
+                break;
         }
     }
     void end(const macro::MacroBounds& bounds) override {
@@ -159,11 +166,9 @@ void write_entities(DxfPairs& dxf, const macro::MacroCheck& check, std::string_v
     dxf.text(0, "SECTION");
     dxf.text(2, "ENTITIES");
     if (check.has_rectangle) {
-        const MacroPoint& low = check.rectangle.lower_left;
-        const MacroPoint& high = check.rectangle.upper_right;
-        const MacroPoint corners[] = {low, {high.x, low.y}, high, {low.x, high.y}};
-        for (std::size_t i = 0; i < 4; ++i) {
-            dxf.line(rectangle_layer, corners[i], corners[(i + 1) % 4]);
+        const auto corners = rectangle_corners(check.rectangle);
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            dxf.line(rectangle_layer, corners[i], corners[(i + 1) % corners.size()]);
         }
     }
     PartEntities parts(dxf);

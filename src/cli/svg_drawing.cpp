@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/drawing_geometry.h"
 #include "cli/drawing_number.h"
+#include "macro/contour_visitor.h"
 #include "text/ascii.h"
 #include "text/message_text.h"
 #include "text/shortest_text.h"
@@ -155,21 +157,26 @@ class PartPaths final : public macro::ContourVisitor {
     }
 
     void segment(const MacroSegment& segment) override {
-        const double sweep = segment.kind == SegmentKind::line ? 0.0 : macro::arc_sweep(segment);
-        const double radius = segment.kind == SegmentKind::line ? 0.0 : macro::arc_radius(segment);
-        if (sweep == 0.0 || radius == 0.0) {
-            // A line, or an arc that turns through nothing: only its end point counts.
-            outline_ += " L" + file_point(segment.end);
-        } else if (macro::is_full_circle(segment)) {
-            // One arc cannot end where it starts; two halves through the opposite point can.
-            const MacroPoint& c = segment.centre;
-            const MacroPoint opposite{2.0 * c.x - segment.start.x, 2.0 * c.y - segment.start.y};
-            const std::string half =
-                arc_command(segment, half_circle_radius(macro::arc_radius(segment)), true);
-            outline_ += half + file_point(opposite) + half + file_point(segment.end);
-        } else {
-            outline_ += arc_command(segment, drawing_number(radius), sweep > std::numbers::pi) +
-                        file_point(segment.end);
+        const DrawnSegment drawn = drawn_segment(segment);
+        switch (drawn.shape) {
+            case DrawnShape::line:
+            case DrawnShape::empty_arc:
+                outline_ += " L" + file_point(segment.end);
+                break;
+            case DrawnShape::full_circle: {
+                // One arc cannot end where it starts; two halves through the opposite point can.
+                const MacroPoint& c = segment.centre;
+                const MacroPoint opposite{2.0 * c.x - segment.start.x, 2.0 * c.y - segment.start.y};
+                const std::string half =
+                    arc_command(segment, half_circle_radius(drawn.radius), true);
+                outline_ += half + file_point(opposite) + half + file_point(segment.end);
+                break;
+            }
+            case DrawnShape::arc:
+                outline_ += arc_command(segment, drawing_number(drawn.radius),
+                                        drawn.sweep > std::numbers::pi) +
+                            file_point(segment.end);
+                break;
         }
         if (outline_.size() > longest_line) {
             add(Kind::outline, outline_);
@@ -265,6 +272,28 @@ class PartPaths final : public macro::ContourVisitor {
     std::vector<std::string> labels_;
 };
 
+// Strokes one screen pixel wide at any zoom where vector-effect is understood; elsewhere
+// (librsvg, for one) one unit of the picture at the document's own size, thinner or wider with
+// the zoom. The outlines live in the file's units, where that unit is 1 / scale. A dot is a pen
+// six times as wide set down once.
+void write_style(platform::LineSink& out, const PictureSpace& space) {
+    out.print_line("  <style>");
+    out.print_line("    path { fill: none; stroke-width: " +
+                   text::shortest_text(1.0 / space.scale) + "; stroke-linejoin: round; }");
+    out.print_line("    .point { stroke-width: " + text::shortest_text(6.0 / space.scale) +
+                   "; stroke-linecap: round; }");
+    out.print_line("    @supports (vector-effect: non-scaling-stroke) {");
+    out.print_line("      path { stroke-width: 1px; vector-effect: non-scaling-stroke; }");
+    out.print_line("      .point { stroke-width: 6px; }");
+    out.print_line("    }");
+    out.print_line("    .rectangle { stroke: #8a8a8a; }");
+    out.print_line("    .part, .point { stroke: #1f4e9c; }");
+    out.print_line(
+        "    text { fill: #b03a12; font-family: sans-serif; text-anchor: middle; "
+        "dominant-baseline: central; }");
+    out.print_line("  </style>");
+}
+
 }  // namespace
 
 void write_svg(platform::LineSink& out, const macro::MacroCheck& check, std::string_view bytes) {
@@ -287,32 +316,13 @@ void write_svg(platform::LineSink& out, const macro::MacroCheck& check, std::str
         out.print_line("  <!-- More than " + std::to_string(numbered_parts) +
                        " parts: they are drawn many to a path, without their numbers. -->");
     }
-    // Strokes one screen pixel wide at any zoom where vector-effect is understood; elsewhere
-    // (librsvg, for one) one unit of the picture at the document's own size, thinner or wider
-    // with the zoom. The outlines live in the file's units, where that unit is 1 / scale.
-    // A dot is a pen six times as wide set down once.
-    out.print_line("  <style>");
-    out.print_line("    path { fill: none; stroke-width: " +
-                   text::shortest_text(1.0 / space.scale) + "; stroke-linejoin: round; }");
-    out.print_line("    .point { stroke-width: " + text::shortest_text(6.0 / space.scale) +
-                   "; stroke-linecap: round; }");
-    out.print_line("    @supports (vector-effect: non-scaling-stroke) {");
-    out.print_line("      path { stroke-width: 1px; vector-effect: non-scaling-stroke; }");
-    out.print_line("      .point { stroke-width: 6px; }");
-    out.print_line("    }");
-    out.print_line("    .rectangle { stroke: #8a8a8a; }");
-    out.print_line("    .part, .point { stroke: #1f4e9c; }");
-    out.print_line(
-        "    text { fill: #b03a12; font-family: sans-serif; text-anchor: middle; "
-        "dominant-baseline: central; }");
-    out.print_line("  </style>");
+    write_style(out, space);
     out.print_line("  <g transform=\"" + space.transform() + "\">");
     if (check.has_rectangle) {
-        const MacroPoint& low = check.rectangle.lower_left;
-        const MacroPoint& high = check.rectangle.upper_right;
-        out.print_line("    <path class=\"rectangle\" d=\"M" + file_point(low) + " L" +
-                       file_point({high.x, low.y}) + " L" + file_point(high) + " L" +
-                       file_point({low.x, high.y}) + " Z\"/>");
+        const auto corners = rectangle_corners(check.rectangle);
+        out.print_line("    <path class=\"rectangle\" d=\"M" + file_point(corners[0]) + " L" +
+                       file_point(corners[1]) + " L" + file_point(corners[2]) + " L" +
+                       file_point(corners[3]) + " Z\"/>");
     }
     PartPaths paths(out, space, check.parts <= numbered_parts);
     macro::visit_contours(bytes, paths);

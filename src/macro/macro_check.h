@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "macro/macro_geometry.h"
-#include "platform/interface.h"
 #include "platform/whole_file.h"
 
 namespace plessard::macro {
@@ -72,7 +71,8 @@ struct MacroCheck {
 // Checks the bytes of a macro file against the record format and the geometry every writer
 // of such files keeps to. Any byte sequence gives a result: the bytes are either accepted or
 // rejected with problems. Nothing grows with the file but the time: no contour is kept, and
-// problems beyond shown_problems only add to a count.
+// problems beyond shown_problems only add to a count. (A drawing reads the contours alone:
+// visit_contours.)
 [[nodiscard]] MacroCheck check_macro_text(std::string_view bytes, std::string_view file_name);
 
 // check_macro_text on the bytes of a file, the path as messages name it. A file larger than
@@ -81,23 +81,5 @@ struct MacroCheck {
 
 // "FILE:LINE: message", or "FILE:LINE: warning: message".
 [[nodiscard]] std::string problem_text(const MacroCheck& check, const MacroProblem& problem);
-
-// Takes the contours of a macro file as they are read, for a drawing: each opened by start(),
-// followed by its lines and arcs, and closed by end().
-class ContourVisitor : public platform::Interface {
-  public:
-    // Each does nothing unless a visitor wants it.
-    // Record 0 of the part numbered `part` (from 1, in the order written), at `line`.
-    virtual void start(std::size_t /*part*/, std::size_t /*line*/, const MacroPoint& /*point*/) {}
-    // A line or arc record; it starts where the one before ended.
-    virtual void segment(const MacroSegment& /*segment*/) {}
-    // Record 99 of the part; `bounds` holds all of it.
-    virtual void end(const MacroBounds& /*bounds*/) {}
-};
-
-// Reads the bytes again, as check_macro_text does, and hands every contour to the visitor. Meant
-// for well-formed bytes; in others, contours without their record 99 are not closed, and lines
-// that are not records are passed over.
-void visit_contours(std::string_view bytes, ContourVisitor& visitor);
 
 }  // namespace plessard::macro

@@ -1,12 +1,14 @@
 #include "macro/macro_number.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstddef>
 #include <string_view>
+#include <system_error>
 
 #include "macro/fmt.h"
 #include "text/ascii.h"
-#include "text/decimal_text.h"
 #include "text/message_text.h"
 #include "text/number_grammar.h"
 
@@ -68,6 +70,23 @@ std::optional<std::string> decimals_fault(std::string_view text, std::size_t sta
     return std::nullopt;
 }
 
+// Every digit of the exact value of a single, in the form fmt gives a number: no exponent, a
+// point, and the decimals up to the last that is not zero, at least one. A single has at most
+// 149 decimals and 39 integer digits.
+std::string exact_text(float value) {
+    constexpr int most_decimals = 149;
+    std::array<char, 1 + 39 + 1 + most_decimals> buffer{};
+    const auto [end, error] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
+                      std::chars_format::fixed, most_decimals);
+    std::string text(buffer.data(), error == std::errc() ? end : buffer.data());
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.ends_with('.')) {
+        text += '0';
+    }
+    return text;
+}
+
 }  // namespace
 
 std::optional<std::string> macro_number_fault(std::string_view text) {
@@ -106,8 +125,14 @@ bool writer_keeps(std::string_view text) {
 
 std::string writer_change_message(std::string_view text) {
     const float held = text::single_value(text).value;
-    return "the number " + std::string(text) + " has more digits than single precision holds (" +
-           text::decimal_text(held) + "): the writer would have written " + fmt(held);
+    const std::string number = "the number " + std::string(text);
+    const std::string held_text = exact_text(held);
+    if (held_text == text) {
+        return number + " is one single precision holds, but the writer would have written it as " +
+               fmt(held);
+    }
+    return number + " is not one single precision holds: it holds " + held_text +
+           " in its place, and the writer would have written " + fmt(held);
 }
 
 }  // namespace plessard::macro

@@ -18,8 +18,10 @@ namespace plessard::macro {
 // may well read such a number as it stands, so it is worth a warning, never an error.
 [[nodiscard]] bool writer_keeps(std::string_view text);
 
-// The warning for a number text writer_keeps refuses: what single precision holds of it and
-// what the writer would have written.
+// The warning for a number text writer_keeps refuses. Either single precision cannot hold the
+// number, and the warning names the single it holds in its place, every digit of it, and what
+// the writer would have written; or it holds the number exactly (1073741824.0), and only the
+// writer's form differs (1073741800.0, the shortest digits of that single).
 [[nodiscard]] std::string writer_change_message(std::string_view text);
 
 }  // namespace plessard::macro

@@ -95,6 +95,15 @@ TEST(CheckCommand, ReportsWarningsBesideTheSummary) {
                               "(0.0, 0.0) to (10.0, 8.0)\n");
 }
 
+TEST(CheckCommand, GivesTheSizeOfAHugeRectangleWithoutNoise) {
+    const TempFolder folder;
+    std::string text = TempFolder::read_file(data / "worked_example.txt");
+    text.replace(text.find("104, 11.0"), 9, "104, 100000000000000000000.0");
+    folder.write("huge.txt", text);
+    EXPECT_NE(run(folder.path() / "huge.txt").out.find("  width      100000000000000000000.0\n"),
+              std::string::npos);
+}
+
 TEST(CheckCommand, ASummaryThatCannotBeWrittenIsAFailure) {
     std::ostringstream out;
     out.setstate(std::ios::badbit);  // as std::cout on a full disk

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <concepts>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -22,7 +24,7 @@ class ProblemList {
     explicit ProblemList(std::size_t kept) : kept_(kept) {}
 
     // Adds a problem; describe() gives its message and is called only when it may be shown.
-    template <typename Describe>
+    template <std::invocable Describe>
     void add(std::size_t line, ProblemKind kind, Describe&& describe) {
         ++counts_[static_cast<std::size_t>(kind)];
         std::vector<MacroProblem>& list = list_of(kind);
@@ -30,6 +32,10 @@ class ProblemList {
             return;
         }
         insert(list, MacroProblem{line, std::forward<Describe>(describe)(), kind});
+    }
+    // Adds a problem of a fixed message.
+    void add(std::size_t line, ProblemKind kind, std::string_view message) {
+        add(line, kind, [message] { return std::string(message); });
     }
 
     // Takes over every problem of the other list, as though found after those of this one.

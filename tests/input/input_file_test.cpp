@@ -7,6 +7,7 @@
 #include "platform/error.h"
 #include "support/case_name.h"
 #include "support/temp_folder.h"
+#include "support/utf16_bytes.h"
 
 namespace plessard::input {
 namespace {
@@ -99,8 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
                 ErrorNumber::bad_field,
                 "Cannot read vb_input.txt: field 6 (R2) "
                 "\"xxxxxxxxxxyyyyyyyyyyzzzzzzzzzzwwwwwwwwww...\" is not a number"},
-        BadCase{"control_bytes_hidden", "10 4 8 3 1 \x01\x7f\xc3\xa9", ErrorNumber::bad_field,
-                "Cannot read vb_input.txt: field 6 (R2) \"????\" is not a number"},
+        BadCase{
+            "odd_bytes_escaped", "10 4 8 3 1 \x01\x7f\xc3\xa9\xff", ErrorNumber::bad_field,
+            "Cannot read vb_input.txt: field 6 (R2) \"\\x01\\x7F\xc3\xa9\\xFF\" is not a number"},
+        BadCase{"utf16_no_break_space", testing::utf16_bytes(u"1 8\u00A05"), ErrorNumber::bad_field,
+                "Cannot read vb_input.txt: field 2 (L2) \"8\\u00A05\" is not a number"},
         BadCase{"field_too_long", "10 " + std::string(65, '1'), ErrorNumber::bad_field,
                 "Cannot read vb_input.txt: field 2 (L2) is longer than 64 characters"}),
     testing::CaseName());

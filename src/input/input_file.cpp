@@ -76,4 +76,10 @@ PartDimensions read_part_dimensions_file(const std::filesystem::path& path) {
     return read_part_dimensions(file);
 }
 
+bool number_follows(FieldReader& file) {
+    const Field field = file.next_field(longest_field);
+    return field.kind == Field::Kind::text &&
+           text::single_value(field.text).status != text::SingleStatus::not_a_number;
+}
+
 }  // namespace plessard::input

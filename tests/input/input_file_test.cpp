@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/error.h"
 #include "support/case_name.h"
@@ -119,6 +121,20 @@ TEST(ReadPartDimensions, NumbersBeyondTheReadLimitAreNotTaken) {
         EXPECT_EQ(std::string(error.what()),
                   "Cannot read vb_input.txt: field 3 (H1) lies beyond the first 16777216 bytes of "
                   "the file");
+    }
+}
+
+// Only a number after the six counts: what a decimal comma leaves behind, not a note.
+TEST(NumberFollows, TellsANumberAfterTheSix) {
+    for (const auto& [data, follows] :
+         std::vector<std::pair<std::string, bool>>{{"10, 4, 8,5, 3, 1, 0.5", true},
+                                                   {"1 2 3 4 5 6 1e99", true},
+                                                   {"1 2 3 4 5 6 mm", false},
+                                                   {"1 2 3 4 5 6\x1A,7", false},
+                                                   {"1 2 3 4 5 6,,7", false}}) {
+        auto file = FieldReader::from_memory(data, "vb_input.txt");
+        (void)read_part_dimensions(file);
+        EXPECT_EQ(number_follows(file), follows) << data;
     }
 }
 

@@ -19,7 +19,7 @@ int wmain(int argc, wchar_t** argv) {
     const DWORD share = std::wcscmp(argv[2], L"read") == 0 ? FILE_SHARE_READ : 0;
     const HANDLE file = ::CreateFileW(argv[1], GENERIC_WRITE, share, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
-    std::string text;
+    std::string text;  // ASCII only
     for (const wchar_t* c = argv[3]; *c != L'\0'; ++c) {
         text.push_back(static_cast<char>(*c));
     }
@@ -53,8 +53,5 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     std::printf("status %lu\n", status);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    ::CloseHandle(file);
-    return 0;
+    return 0;  // the system closes the handles
 }

@@ -7,13 +7,21 @@
 
 #include "support/case_name.h"
 #include "support/temp_folder.h"
-#include "support/utf16_bytes.h"
 
 namespace plessard::input {
 namespace {
 
 using testing::TempFolder;
-using testing::utf16_bytes;
+
+// The text as an editor saves it in UTF-16 LE (or BE), with its byte-order mark.
+std::string utf16_bytes(std::u16string_view text, bool big_endian = false) {
+    std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const auto low = static_cast<char>(unit & 0xFFU), high = static_cast<char>(unit >> 8U);
+        bytes.append({big_endian ? high : low, big_endian ? low : high});
+    }
+    return bytes;
+}
 
 // Every field of the data as "kind:text", so a whole split reads as one string.
 std::vector<std::string> fields_of(FieldReader file, std::size_t max_length = 64) {
@@ -96,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"ctrl_z_ends_the_text", "1,0.5\x1A,7\r\n", {"1", "0.5"}},
         SplitCase{"utf16le", utf16_bytes(u"10, 4\r\n0.5\x1A 7"), {"10", "4", "0.5"}},
         SplitCase{"utf16be_beyond_ascii",
-                  utf16_bytes(u"\u00E9\U0001F600,\uFF18", false),
+                  utf16_bytes(u"\u00E9\U0001F600,\uFF18", true),
                   {"\xC3\xA9\xF0\x9F\x98\x80", "\xEF\xBC\x98"}},
         // What is not a character reads as U+FFFD: a lone surrogate, a last half of a unit.
         SplitCase{

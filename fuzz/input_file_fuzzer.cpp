@@ -19,7 +19,7 @@
 #include "input/field_reader.h"
 #include "input/input_file.h"
 #include "platform/error.h"
-#include "text/ascii.h"
+#include "text/message_text.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ using plessard::fuzz::property_failed;
 using plessard::fuzz::require;
 using plessard::input::PartDimensions;
 using plessard::platform::ErrorNumber;
-using plessard::text::is_printable_ascii;
+using plessard::text::printable_utf8;
 
 constexpr std::string_view memory_name = "vb_input.txt";
 
@@ -55,8 +55,9 @@ std::string cause_of(const plessard::platform::Error& error, const std::string& 
     const std::string description = error.what();
     const std::string prefix = "Cannot read " + name + ": ";
     require(description.starts_with(prefix), "the error does not name the file it could not read");
-    require(is_printable_ascii(description),
-            "the error description carries bytes that are not printable ASCII");
+    // Every byte of a field is shown as itself or escaped, as a name is: nothing to escape is left.
+    require(printable_utf8(description) == description,
+            "the error description carries bytes that would not show as themselves");
     require(description.size() < prefix.size() + 200, "the error description grows with the input");
     // Bytes that are there to read cannot fail to read: only a short file or a bad field.
     require(error.number() == ErrorNumber::past_end || error.number() == ErrorNumber::bad_field,

@@ -1,5 +1,7 @@
 #include "cli/write_command.h"
 
+#include <array>
+#include <string>
 #include <variant>
 
 #include "cli/command_line.h"
@@ -8,8 +10,39 @@
 #include "input/input_file.h"
 #include "macro/writing_run.h"
 #include "params/parameter_checks.h"
+#include "text/number_grammar.h"
+#include "text/shortest_text.h"
 
 namespace plessard::cli {
+namespace {
+
+// "L1 = 10, L2 = 4, H1 = 8, H2 = 5, R1 = 3, R2 = 1": the values as the window shows them.
+std::string named_values(const input::PartDimensions& part) {
+    const std::array<float, 6> values{part.L1, part.L2, part.H1, part.H2, part.R1, part.R2};
+    std::string text;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        text.append(i == 0 ? "" : ", ").append(input::dimension_names[i]).append(" = ");
+        text.append(text::trim_text(text::number_text(values[i])));
+    }
+    return text;
+}
+
+// The part from the input file. More numbers than six there are read as the window reads them,
+// but a host script is told: a decimal comma shifts every dimension after it, and nothing else
+// would show it.
+input::PartDimensions read_part(const std::filesystem::path& path, std::ostream& err) {
+    auto file = input::FieldReader::open(path);
+    const input::PartDimensions part = input::read_part_dimensions(file);
+    if (input::number_follows(file)) {
+        err << "Warning: " << file.name() << " holds more than six numbers; read "
+            << named_values(part)
+            << " (a comma separates numbers: a decimal comma, as in 8,5, makes two numbers of one "
+               "and shifts every dimension after it)\n";
+    }
+    return part;
+}
+
+}  // namespace
 
 int run_write(const WriteOptions& options, std::ostream& err) {
     // The parameters are looked at first: a mistyped argument costs no file access.
@@ -27,7 +60,7 @@ int run_write(const WriteOptions& options, std::ostream& err) {
         return exit_usage;
     }
     return failing_on_errors(err, [&] {
-        const input::PartDimensions part = input::read_part_dimensions_file(input);
+        const input::PartDimensions part = read_part(input, err);
         auto out = output.open();
         macro::write_macro(out, part, array);
         out.close();

@@ -22,7 +22,8 @@ struct WriteOptions {
 // Checks the parameters, reads the part dimensions and writes the macro through the same
 // core calls as the window, so the bytes are the window's bytes. A rejected parameter, or an
 // output that is the input file itself, gives its message and exit_usage; a file or arithmetic
-// error its description and exit_failure. Messages go to err.
+// error its description and exit_failure. An input of more than six numbers is written from
+// the first six, with a warning that names them. Messages go to err.
 [[nodiscard]] int run_write(const WriteOptions& options, std::ostream& err);
 
 }  // namespace plessard::cli

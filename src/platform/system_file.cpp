@@ -106,13 +106,14 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
     const bool for_output = access == FileAccess::write;
     const std::string name = path_text(path);
     const std::string what = open_failure(name, for_output);
-    // A file being read may be read and written by others meanwhile. A file being written is
-    // shared for reading only: a second writer is refused rather than interleaving its lines
-    // with ours (and is never kept waiting, which Windows cannot do anyway).
-    const HANDLE handle =
-        ::CreateFileW(system_path(path).c_str(), for_output ? GENERIC_WRITE : GENERIC_READ,
-                      for_output ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                      for_output ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A file being written is shared for reading only: a second writer is refused rather than
+    // interleaving its lines with ours (and is never kept waiting, which Windows cannot do
+    // anyway). A file being read is shared for reading only too: one that another program is
+    // still writing (the host, halfway through vb_input.txt) is refused as in use rather than
+    // read half written, and read whole once that program is done.
+    const HANDLE handle = ::CreateFileW(
+        system_path(path).c_str(), for_output ? GENERIC_WRITE : GENERIC_READ, FILE_SHARE_READ,
+        nullptr, for_output ? OPEN_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         // Windows refuses a folder as "access denied"; it is said as it is said elsewhere.
         const DWORD code = ::GetLastError();
@@ -121,7 +122,7 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
             (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             refuse_open(what, system_cause(EISDIR));
         }
-        if (code == ERROR_SHARING_VIOLATION && for_output) {
+        if (code == ERROR_SHARING_VIOLATION) {
             refuse_open(what, in_use);
         }
         ::SetLastError(code);

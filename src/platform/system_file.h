@@ -19,7 +19,8 @@ class SystemFile {
     // Windows only NUL and the console). The open never waits: a FIFO, a socket or another
     // device (COM1, "aux.txt") is refused ("it is not a regular file"), and so is a file
     // another writer holds ("it is in use by another program"), which stays as that writer
-    // leaves it. Raises open_failed: "Cannot open PATH for reading: CAUSE".
+    // leaves it; on Windows that holds for reading too, and for any program that holds the
+    // file without sharing it. Raises open_failed: "Cannot open PATH for reading: CAUSE".
     [[nodiscard]] static SystemFile open(const std::filesystem::path& path, FileAccess access);
 
     // The process's standard output, written through but never closed.

@@ -1,8 +1,8 @@
 #include "text/message_text.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
-
-#include "text/ascii.h"
 
 namespace plessard::text {
 namespace {
@@ -13,10 +13,57 @@ bool is_control(std::uint32_t character) noexcept {
     return character < 0x20 || character == 0x7F;
 }
 
+// Characters that show as nothing or as a blank, or that turn the text around them: the C1
+// controls, the spaces other than the blank, the zero-width and bidirectional marks, the
+// fillers, the variation selectors and the tags.
+struct Range {
+    std::uint32_t first;
+    std::uint32_t last;
+};
+constexpr std::array<Range, 19> unseen{{
+    {0x80, 0xA0},     {0xAD, 0xAD},     {0x34F, 0x34F},     {0x61C, 0x61C},     {0x115F, 0x1160},
+    {0x1680, 0x1680}, {0x17B4, 0x17B5}, {0x180B, 0x180F},   {0x2000, 0x200F},   {0x2028, 0x202F},
+    {0x205F, 0x206F}, {0x3000, 0x3000}, {0x3164, 0x3164},   {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},
+    {0xFFA0, 0xFFA0}, {0xFFF0, 0xFFFB}, {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
+}};
+
+bool is_unseen(std::uint32_t character) noexcept {
+    for (const Range& range : unseen) {
+        if (character >= range.first && character <= range.last) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void append_hex(std::string& text, std::uint32_t value, int digits) {
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) {
+        text += hex_digits[(value >> static_cast<unsigned>(shift)) & 0xFU];
+    }
+}
+
 void append_escaped_byte(std::string& text, unsigned char byte) {
     text += "\\x";
-    text += hex_digits[byte >> 4U];
-    text += hex_digits[byte & 0xFU];
+    append_hex(text, byte, 2);
+}
+
+void append_escaped_character(std::string& text, std::uint32_t character) {
+    const bool wide = character > 0xFFFF;
+    text += wide ? "\\U" : "\\u";
+    append_hex(text, character, wide ? 8 : 4);
+}
+
+// The code point of a well-formed sequence of the given length.
+std::uint32_t code_point(std::string_view sequence) noexcept {
+    const auto first = static_cast<unsigned char>(sequence[0]);
+    std::uint32_t value = sequence.size() == 1   ? first
+                          : sequence.size() == 2 ? first & 0x1FU
+                          : sequence.size() == 3 ? first & 0x0FU
+                                                 : first & 0x07U;
+    for (const char c : sequence.substr(1)) {
+        value = (value << 6U) | (static_cast<unsigned char>(c) & 0x3FU);
+    }
+    return value;
 }
 
 // The length of the well-formed UTF-8 sequence at the start of the bytes, or 0: no overlong
@@ -53,26 +100,32 @@ std::string printable_utf8(std::string_view bytes) {
     text.reserve(bytes.size());
     while (!bytes.empty()) {
         const std::size_t length = sequence_length(bytes);
-        if (length == 0 || (length == 1 && is_control(static_cast<unsigned char>(bytes[0])))) {
+        const std::uint32_t character = length == 0 ? 0 : code_point(bytes.substr(0, length));
+        if (length == 0 || (length == 1 && is_control(character))) {
             append_escaped_byte(text, static_cast<unsigned char>(bytes[0]));
             bytes.remove_prefix(1);
+            continue;
+        }
+        if (is_unseen(character)) {
+            append_escaped_character(text, character);
         } else {
             text.append(bytes.substr(0, length));
-            bytes.remove_prefix(length);
         }
+        bytes.remove_prefix(length);
     }
     return text;
 }
 
 std::string quoted_excerpt(std::string_view text, std::size_t max_length) {
-    std::string result = "\"";
-    for (const char c : text.substr(0, max_length)) {
-        result.push_back(is_printable_ascii(c) ? c : '?');
+    std::size_t cut = 0;
+    while (cut < text.size()) {
+        const std::size_t length = std::max<std::size_t>(sequence_length(text.substr(cut)), 1);
+        if (cut + length > max_length) {
+            break;
+        }
+        cut += length;
     }
-    if (text.size() > max_length) {
-        result += "...";
-    }
-    return result + "\"";
+    return "\"" + printable_utf8(text.substr(0, cut)) + (cut < text.size() ? "...\"" : "\"");
 }
 
 std::string plural(std::size_t count, const char* one, const char* many) {

@@ -51,6 +51,21 @@ TEST(WriteCommand, WritesTheWorkedExample) {
     EXPECT_EQ(folder.read("vb_output.txt"), TempFolder::read_file(data / "worked_example.txt"));
 }
 
+// A decimal comma is read as the window reads it, and the tool says what it took.
+TEST(WriteCommand, WarnsOfMoreThanSixNumbers) {
+    const TempFolder folder;
+    folder.write("vb_input.txt", "10, 4\r\n8,5, 3\r\n1, 0.5\r\n");
+    WriteOptions options = options_in(folder);
+    options.input = (folder.path() / "vb_input.txt").string();
+    const WriteRun result = run(options);
+    EXPECT_EQ(result.status, exit_success);
+    EXPECT_EQ(result.err,
+              "Warning: " + options.input +
+                  " holds more than six numbers; read L1 = 10, L2 = 4, H1 = 8, H2 = 5, "
+                  "R1 = 3, R2 = 1 (a comma separates numbers: a decimal comma, as in "
+                  "8,5, makes two numbers of one and shifts every dimension after it)\n");
+}
+
 struct RejectionCase {
     const char* name;
     const char* dx;

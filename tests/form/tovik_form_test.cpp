@@ -4,13 +4,18 @@
 
 #include <clocale>
 #include <filesystem>
+#include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "form/form_layout.h"
 #include "input/input_file.h"
 #include "macro/writing_run.h"
+#include "params/parameter_rules.h"
 #include "platform/error.h"
+#include "platform/system_text.h"
 #include "recording_view.h"
 #include "support/case_name.h"
 #include "support/temp_folder.h"
@@ -72,6 +77,31 @@ ShownMessage file_error(const std::string& description) {
     return {description, MessageStyle::exclamation, "File Error"};
 }
 
+// Whether README.txt of the Windows archive lists the box, where the operator looks it up: its
+// entries are the lines indented by two blanks under "Every message the window can show", with
+// the folder as "...\" and a quoted field as an example (compared as "").
+bool readme_lists(std::string message, const std::filesystem::path& folder = {}) {
+    const std::regex quoted("\"[^\"]*\"");
+    static const std::set<std::string> listed = [&] {
+        const std::string readme = TempFolder::read_file(PLESSARD_WINDOWS_README);
+        const std::size_t start = readme.find("Every message the window can show\n");
+        std::istringstream list(readme.substr(start, readme.find("\n---", start + 40) - start));
+        std::set<std::string> entries;
+        for (std::string line; std::getline(list, line);) {
+            if (line.starts_with("  ") && line[2] != ' ') {
+                entries.insert(std::regex_replace(line.substr(2), quoted, "\"\""));
+            }
+        }
+        return entries;
+    }();
+    const std::string shown = platform::path_text(folder / "");
+    for (auto at = message.find(shown); !folder.empty() && at != std::string::npos;
+         at = message.find(shown, at)) {
+        message.replace(at, shown.size(), "...\\");
+    }
+    return listed.contains(std::regex_replace(message, quoted, "\"\""));
+}
+
 TEST(FormLoad, GivesTheStartState) {
     LoadedForm window;
     EXPECT_EQ(window.view.texts, (Texts{"1", "0.8", "4", "3"}));
@@ -117,6 +147,7 @@ TEST(Read, AMissingFileShowsItsErrorAndChangesNothing) {
     window.form.Command1_Click();
     EXPECT_EQ(window.view.messages,
               std::vector<ShownMessage>{file_error(read_error(window.folder.path()))});
+    EXPECT_TRUE(readme_lists(read_error(window.folder.path()), window.folder.path()));
     EXPECT_EQ(window.view.captions, Captions{});
     EXPECT_FALSE(window.view.command2_enabled);
     EXPECT_EQ(window.form.part_dimensions(), input::PartDimensions{});
@@ -252,6 +283,7 @@ TEST_P(CreateFailure, ShowsTheErrorStaysAndWritesOnTheNextPress) {
         macro::write_output_file(window.folder.path(), example, {1.0F, 0.8F, 1, 1});
     });
     EXPECT_EQ(window.view.messages, std::vector<ShownMessage>{file_error(expected)});
+    EXPECT_TRUE(readme_lists(expected, window.folder.path())) << expected;
     EXPECT_TRUE(window.view.end_statuses.empty());
     EXPECT_TRUE(window.view.command2_enabled);
     EXPECT_EQ(window.folder.read("vb_input.txt"), example_input);
@@ -268,6 +300,22 @@ INSTANTIATE_TEST_SUITE_P(Obstacles, CreateFailure,
                                            ObstacleCase{"full_disk", Obstacle::full_disk},
                                            ObstacleCase{"input_link", Obstacle::input_link}),
                          plessard::testing::CaseName());
+
+// Every message of a rejected value, and every refusal of a read, in their one wording.
+TEST(ReadmeTxt, ListsEveryParameterMessageAndEveryRefusedRead) {
+    for (const params::ParameterRule& rule : params::parameter_rules) {
+        for (const std::string& message :
+             {params::empty_message(rule.field), params::not_numeric_message(rule.field),
+              params::range_message(rule.field)}) {
+            EXPECT_TRUE(readme_lists(message)) << message;
+        }
+    }
+    for (const input::ReadRefusal refusal : input::read_refusals) {
+        const std::string message = input::refusal_text(
+            refusal, "...\\vb_input.txt", refusal == input::ReadRefusal::short_file ? 4 : 2);
+        EXPECT_TRUE(readme_lists(message)) << message;
+    }
+}
 
 // A fault nobody planned for is still shown, and the program ends with a failure status.
 TEST(Handlers, AnUnexpectedErrorIsShownAndEndsTheProgram) {

@@ -13,6 +13,16 @@ namespace {
 
 using testing::TempFolder;
 
+// The text as an editor saves it in UTF-16 LE (or BE), with its byte-order mark.
+std::string utf16_bytes(std::u16string_view text, bool big_endian = false) {
+    std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const auto low = static_cast<char>(unit & 0xFFU), high = static_cast<char>(unit >> 8U);
+        bytes.append({big_endian ? high : low, big_endian ? low : high});
+    }
+    return bytes;
+}
+
 // Every field of the data as "kind:text", so a whole split reads as one string.
 std::vector<std::string> fields_of(FieldReader file, std::size_t max_length = 64) {
     std::vector<std::string> result;
@@ -90,7 +100,15 @@ INSTANTIATE_TEST_SUITE_P(
                                "2",
                                3),
                    "3"}},
-        SplitCase{"empty", "", {}}, SplitCase{"only_blanks", " \r\n\t", {}}),
+        SplitCase{"empty", "", {}}, SplitCase{"only_blanks", " \r\n\t", {}},
+        SplitCase{"ctrl_z_ends_the_text", "1,0.5\x1A,7\r\n", {"1", "0.5"}},
+        SplitCase{"utf16le", utf16_bytes(u"10, 4\r\n0.5\x1A 7"), {"10", "4", "0.5"}},
+        SplitCase{"utf16be_beyond_ascii",
+                  utf16_bytes(u"\u00E9\U0001F600,\uFF18", true),
+                  {"\xC3\xA9\xF0\x9F\x98\x80", "\xEF\xBC\x98"}},
+        // What is not a character reads as U+FFFD: a lone surrogate, a last half of a unit.
+        SplitCase{
+            "utf16_broken", utf16_bytes(u"1\xD800,2") + "3", {"1\xEF\xBF\xBD", "2\xEF\xBF\xBD"}}),
     testing::CaseName());
 
 TEST(FieldReader, StopsAFieldAtItsLimit) {
@@ -133,6 +151,16 @@ INSTANTIATE_TEST_SUITE_P(
                       LimitCase{"blanks_past_the_limit", "", limit + 5000, "7", {"beyond:"}},
                       LimitCase{"fields_then_blanks", "1,2", limit, "", {"1", "2", "beyond:"}}),
     testing::CaseName());
+
+// In UTF-16 too the limit counts the bytes of the file, and a character may lie across chunks.
+TEST(FieldReader, ReadsUtf16ByTheBytesOfTheFile) {
+    EXPECT_EQ(fields_of(FieldReader::from_memory(utf16_bytes(u"1,23"), "m", 7)),
+              (std::vector<std::string>{"1", "beyond:"}));
+    const TempFolder folder;
+    folder.write("utf16.txt", utf16_bytes(std::u16string(2046, u' ') + u"\U0001F600"));
+    EXPECT_EQ(fields_of(FieldReader::open(folder.path() / "utf16.txt")),
+              (std::vector<std::string>{"\xF0\x9F\x98\x80"}));
+}
 
 TEST(FieldReader, ReadsFieldsAcrossChunksOfAFile) {
     const TempFolder folder;

@@ -99,8 +99,9 @@ INSTANTIATE_TEST_SUITE_P(
                 ErrorNumber::bad_field,
                 "Cannot read vb_input.txt: field 6 (R2) "
                 "\"xxxxxxxxxxyyyyyyyyyyzzzzzzzzzzwwwwwwwwww...\" is not a number"},
-        BadCase{"control_bytes_hidden", "10 4 8 3 1 \x01\x7f\xc3\xa9", ErrorNumber::bad_field,
-                "Cannot read vb_input.txt: field 6 (R2) \"????\" is not a number"},
+        BadCase{
+            "odd_bytes_escaped", "10 4 8 3 1 \x01\x7f\xc3\xa9\xff", ErrorNumber::bad_field,
+            "Cannot read vb_input.txt: field 6 (R2) \"\\x01\\x7F\xc3\xa9\\xFF\" is not a number"},
         BadCase{"field_too_long", "10 " + std::string(65, '1'), ErrorNumber::bad_field,
                 "Cannot read vb_input.txt: field 2 (L2) is longer than 64 characters"}),
     testing::CaseName());
@@ -115,6 +116,15 @@ TEST(ReadPartDimensions, NumbersBeyondTheReadLimitAreNotTaken) {
         EXPECT_EQ(std::string(error.what()),
                   "Cannot read vb_input.txt: field 3 (H1) lies beyond the first 16777216 bytes of "
                   "the file");
+    }
+}
+
+// Only a number after the six counts, as a decimal comma leaves one behind; not a note.
+TEST(NumberFollows, TellsANumberAfterTheSix) {
+    for (const std::string data : {"1 2 3 4 5 6 1e99", "1 2 3 4 5 6 mm", "1 2 3 4 5 6\x1A,7"}) {
+        auto file = FieldReader::from_memory(data, "vb_input.txt");
+        (void)read_part_dimensions(file);
+        EXPECT_EQ(number_follows(file), data.ends_with("1e99")) << data;
     }
 }
 

@@ -184,10 +184,18 @@ struct SecondOpenCase {
     std::string content_afterwards;  // once both are done
 };
 
+// Windows refuses a reader while a writer holds the file, since what it would read is half
+// written; POSIX has no such refusal.
+#ifdef _WIN32
+constexpr const char* reader_meanwhile = " for reading: it is in use by another program";
+#else
+constexpr const char* reader_meanwhile = "";
+#endif
+
 class SecondOpen : public ::testing::TestWithParam<SecondOpenCase> {};
 
 // A file being written is held by its writer: a second writer is refused without emptying it,
-// a reader is not, and once the writer is done the next one writes afresh.
+// a reader only on Windows (above), and once the writer is done the next one writes afresh.
 TEST_P(SecondOpen, WaitsForNothingAndTakesNothingAway) {
     const SecondOpenCase& row = GetParam();
     const TempFolder folder;
@@ -225,7 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SecondOpenCase{"second_writer", FileAccess::write, false,
                                      " for writing: it is in use by another program",
                                      "101, -1.0\r\n102, -0.8\r\n"},
-                      SecondOpenCase{"reader_meanwhile", FileAccess::read, false, "",
+                      SecondOpenCase{"reader_meanwhile", FileAccess::read, false, reader_meanwhile,
                                      "101, -1.0\r\n102, -0.8\r\n"},
                       SecondOpenCase{"writer_afterwards", FileAccess::write, true, "", "-1\r\n"}),
     testing::CaseName{});

@@ -41,8 +41,18 @@ INSTANTIATE_TEST_SUITE_P(
                       EscapeCase{"encoded_surrogate", "\xED\xA0\x80", "\\xED\\xA0\\x80"},
                       EscapeCase{"beyond_unicode", "\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},
                       EscapeCase{"line_break", "two\nlines", "two\\x0Alines"},
-                      EscapeCase{"delete", "\x7F", "\\x7F"}),
+                      EscapeCase{"delete", "\x7F", "\\x7F"},
+                      // A no-break space, a right-to-left override, a C1 line break; a tag.
+                      EscapeCase{"unseen", "\xC2\xA0\xE2\x80\xAE\xC2\x85", "\\u00A0\\u202E\\u0085"},
+                      EscapeCase{"unseen_tag", "\xF3\xA0\x80\x81", "\\U000E0001"}),
     testing::CaseName{});
+
+// A field in a message is escaped as a name is, and cut between characters.
+TEST(QuotedExcerpt, EscapesAsNamesAreAndCutsBetweenCharacters) {
+    EXPECT_EQ(quoted_excerpt("8\xC2\xA0.5\x01"), "\"8\\u00A0.5\\x01\"");
+    EXPECT_EQ(quoted_excerpt("1234\xE2\x82\xAC", 6), "\"1234...\"");
+    EXPECT_EQ(quoted_excerpt("1234\xE2\x82\xAC", 7), "\"1234\xE2\x82\xAC\"");
+}
 
 }  // namespace
 }  // namespace plessard::text

@@ -22,13 +22,23 @@ int run_write(const WriteOptions& options, std::ostream& err) {
     const auto& array = std::get<params::ArrayParameters>(checked);
     const auto input = path_from_utf8(options.input);
     const OutputTarget output(options.output);
-    if (const auto refusal = output.over_input(input)) {
-        err << *refusal << '\n';
-        return exit_usage;
-    }
     return failing_on_errors(err, [&] {
-        const input::PartDimensions part = input::read_part_dimensions_file(input);
-        auto out = output.open();
+        // The input stays open until the output is decided, so its identity cannot pass to
+        // another file meanwhile.
+        auto source = platform::SystemFile::open(input, platform::FileAccess::read);
+        const auto read = source.identity();
+        if (const auto refusal = output.standard_output_over(input, read)) {
+            err << *refusal << '\n';
+            return exit_usage;
+        }
+        auto reader = input::FieldReader::open(std::move(source));
+        const input::PartDimensions part = input::read_part_dimensions(reader);
+        auto opened = output.open(input, read);
+        if (const auto* refusal = std::get_if<std::string>(&opened)) {
+            err << *refusal << '\n';
+            return exit_usage;
+        }
+        auto& out = std::get<platform::OutputFile>(opened);
         macro::write_macro(out, part, array);
         out.close();
         return exit_success;

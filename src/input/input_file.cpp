@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/error.h"
+#include "platform/file_failure.h"
 #include "platform/whole_file.h"
 #include "text/message_text.h"
 #include "text/number_grammar.h"
@@ -17,19 +18,21 @@ using platform::ErrorNumber;
 constexpr std::size_t longest_field = 64;
 
 [[noreturn]] void refuse(const FieldReader& file, std::size_t index, const std::string& what) {
-    throw Error(ErrorNumber::bad_field, "Cannot read " + file.name() + ": field " +
-                                            std::to_string(index + 1) + " (" +
-                                            std::string(dimension_names[index]) + ") " + what);
+    throw Error(ErrorNumber::bad_field,
+                platform::failure_text(platform::cannot_read(file.name()),
+                                       "field " + std::to_string(index + 1) + " (" +
+                                           std::string(dimension_names[index]) + ") " + what));
 }
 
 float read_one(FieldReader& file, std::size_t index) {
     const Field field = file.next_field(longest_field);
     switch (field.kind) {
         case Field::Kind::end:
-            throw Error(ErrorNumber::past_end, "Cannot read " + file.name() + ": it ends after " +
-                                                   text::plural(index, "number", "numbers") +
-                                                   ", and six are needed (" +
-                                                   joined_dimension_names(", ") + ")");
+            throw Error(ErrorNumber::past_end,
+                        platform::failure_text(
+                            platform::cannot_read(file.name()),
+                            "it ends after " + text::plural(index, "number", "numbers") +
+                                ", and six are needed (" + joined_dimension_names(", ") + ")"));
         case Field::Kind::empty:
             refuse(file, index, "is empty");
         case Field::Kind::too_long:

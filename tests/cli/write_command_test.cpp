@@ -7,6 +7,7 @@
 
 #include "cli/exit_status.h"
 #include "support/case_name.h"
+#include "support/races.h"
 #include "support/temp_folder.h"
 
 namespace plessard::cli {
@@ -103,6 +104,20 @@ TEST(WriteCommand, AnOutputThatIsTheInputIsRefused) {
     EXPECT_EQ(result.err, "--output: " + options.output + " is " + options.input +
                               " itself, the file being read\n");
     EXPECT_EQ(folder.read("vb_input.txt"), "10, 4\r\n8, 3\r\n1, 0.5\r\n");
+}
+
+TEST(WriteCommand, AnOutputFlippedOntoTheInputNeverEmptiesIt) {
+    const TempFolder folder;
+    folder.write("vb_input.txt", "10, 4\r\n8, 3\r\n1, 0.5\r\n");
+    WriteOptions options = options_in(folder);
+    options.input = (folder.path() / "vb_input.txt").string();
+    const auto said = [&] {
+        const WriteRun result = run(options);
+        return result.status == exit_success ? "" : std::to_string(result.status) + result.err;
+    };
+    testing::expect_input_kept_while_output_flips(
+        options.input, options.output, said,
+        "2--output: " + options.output + " is " + options.input + " itself, the file being read\n");
 }
 
 TEST(WriteCommand, AMissingInputIsAFileError) {

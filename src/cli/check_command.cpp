@@ -5,6 +5,7 @@
 
 #include "cli/exit_status.h"
 #include "cli/output_target.h"
+#include "platform/whole_file.h"
 #include "text/decimal_text.h"
 #include "text/message_text.h"
 
@@ -53,13 +54,15 @@ void report_problems(const macro::MacroCheck& check, std::ostream& err) {
 }
 
 int run_check(const std::filesystem::path& file, std::ostream& out, std::ostream& err) {
-    // The summary goes to standard output, which must not add it to the file being checked.
-    if (const auto refusal = OutputTarget("-").over_input(file)) {
-        err << *refusal << '\n';
-        return exit_usage;
-    }
     return failing_on_errors(err, [&] {
-        const macro::MacroCheck check = macro::check_macro_file(file);
+        auto source = platform::SystemFile::open(file, platform::FileAccess::read);
+        // The summary goes to standard output, which must not add it to the file being checked.
+        if (const auto refusal = OutputTarget("-").standard_output_over(file, source.identity())) {
+            err << *refusal << '\n';
+            return exit_usage;
+        }
+        const macro::MacroCheck check = macro::check_macro_text(
+            platform::read_whole_file(source, macro::largest_macro_file), source.name());
         report_problems(check, err);
         if (!check.accepted()) {
             return exit_failure;

@@ -17,6 +17,7 @@
 #include "cli/write_command.h"
 #include "input/part_dimensions.h"
 #include "params/parameter_rules.h"
+#include "platform/file_failure.h"
 #include "platform/system_text.h"
 
 #ifndef PLESSARD_VERSION
@@ -173,7 +174,9 @@ int told(int status) {
     }
     // The cause of the write that failed, now or when the text was handed over.
     const int cause = errno;
-    std::cerr << "Cannot write to standard output: " << platform::system_cause(cause) << '\n';
+    std::cerr << platform::failure_text(platform::cannot_write("standard output"),
+                                        platform::system_cause(cause))
+              << '\n';
     return exit_failure;
 }
 

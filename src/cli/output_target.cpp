@@ -4,10 +4,14 @@
 
 #include "cli/command_line.h"
 #include "platform/long_path.h"
-#include "platform/same_file.h"
 #include "platform/system_text.h"
 
 namespace plessard::cli {
+namespace {
+
+constexpr const char* being_read = " itself, the file being read";
+
+}  // namespace
 
 OutputTarget::OutputTarget(const std::string& name) {
     if (name != "-") {
@@ -15,20 +19,13 @@ OutputTarget::OutputTarget(const std::string& name) {
     }
 }
 
-platform::OutputFile OutputTarget::open() const {
-    return file_ ? platform::OutputFile::create(*file_) : platform::OutputFile::standard_output();
-}
-
-std::optional<std::string> OutputTarget::over_input(const std::filesystem::path& input) const {
-    const std::string read = " itself, the file being read";
-    if (file_) {
-        if (!platform::is_same_file(*file_, input)) {
-            return std::nullopt;
-        }
-        return "--output: " + platform::path_text(*file_) + " is " + platform::path_text(input) +
-               read;
+std::optional<std::string> OutputTarget::standard_output_over(
+    const std::filesystem::path& input, const std::optional<platform::FileIdentity>& read) const {
+    if (file_ || !read) {
+        return std::nullopt;
     }
-    if (!platform::standard_output_is(input)) {
+    const auto output = platform::SystemFile::standard_output().identity();
+    if (!output || !platform::is_same_file(*output, *read)) {
         return std::nullopt;
     }
     // "> FILE" has emptied the file before the tool started: what was in it is lost already,
@@ -37,10 +34,22 @@ std::optional<std::string> OutputTarget::over_input(const std::filesystem::path&
     const bool emptied =
         std::filesystem::file_size(platform::system_path(input), unknown) == 0 && !unknown;
     // Not the option's fault: standard output is where the shell sent it.
-    return "standard output is " + platform::path_text(input) + read +
+    return "standard output is " + platform::path_text(input) + being_read +
            (emptied ? " (and it is empty: a redirection with \">\" empties its file before the "
                       "command starts)"
                     : "");
+}
+
+std::variant<platform::OutputFile, std::string> OutputTarget::open(
+    const std::filesystem::path& input, const std::optional<platform::FileIdentity>& read) const {
+    if (!file_) {
+        return platform::OutputFile::standard_output();
+    }
+    if (auto file = platform::OutputFile::create_unless(*file_, read)) {
+        return *std::move(file);
+    }
+    return "--output: " + platform::path_text(*file_) + " is " + platform::path_text(input) +
+           being_read;
 }
 
 }  // namespace plessard::cli

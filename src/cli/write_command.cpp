@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "cli/command_line.h"
@@ -30,8 +31,7 @@ std::string named_values(const input::PartDimensions& part) {
 // The part from the input file. More numbers than six there are read as the window reads them,
 // but a host script is told: a decimal comma shifts every dimension after it, and nothing else
 // would show it.
-input::PartDimensions read_part(const std::filesystem::path& path, std::ostream& err) {
-    auto file = input::FieldReader::open(path);
+input::PartDimensions read_part(input::FieldReader& file, std::ostream& err) {
     const input::PartDimensions part = input::read_part_dimensions(file);
     if (input::number_follows(file)) {
         err << "Warning: " << file.name() << " holds more than six numbers; read "
@@ -55,13 +55,23 @@ int run_write(const WriteOptions& options, std::ostream& err) {
     const auto& array = std::get<params::ArrayParameters>(checked);
     const auto input = path_from_utf8(options.input);
     const OutputTarget output(options.output);
-    if (const auto refusal = output.over_input(input)) {
-        err << *refusal << '\n';
-        return exit_usage;
-    }
     return failing_on_errors(err, [&] {
-        const input::PartDimensions part = read_part(input, err);
-        auto out = output.open();
+        // The input stays open until the output is decided, so its identity cannot pass to
+        // another file meanwhile.
+        auto source = platform::SystemFile::open(input, platform::FileAccess::read);
+        const auto read = source.identity();
+        if (const auto refusal = output.standard_output_over(input, read)) {
+            err << *refusal << '\n';
+            return exit_usage;
+        }
+        auto reader = input::FieldReader::open(std::move(source));
+        const input::PartDimensions part = read_part(reader, err);
+        auto opened = output.open(input, read);
+        if (const auto* refusal = std::get_if<std::string>(&opened)) {
+            err << *refusal << '\n';
+            return exit_usage;
+        }
+        auto& out = std::get<platform::OutputFile>(opened);
         macro::write_macro(out, part, array);
         out.close();
         return exit_success;

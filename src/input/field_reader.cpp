@@ -64,7 +64,10 @@ FieldReader::FieldReader(std::optional<platform::SystemFile> file, std::string d
     : file_(std::move(file)), buffer_(std::move(data)), name_(std::move(name)), limit_(limit) {}
 
 FieldReader FieldReader::open(const std::filesystem::path& path, std::size_t limit) {
-    auto file = platform::SystemFile::open(path, platform::FileAccess::read);
+    return open(platform::SystemFile::open(path, platform::FileAccess::read), limit);
+}
+
+FieldReader FieldReader::open(platform::SystemFile file, std::size_t limit) {
     std::string name = file.name();
     return FieldReader(std::move(file), {}, std::move(name), limit);
 }

@@ -36,6 +36,9 @@ class FieldReader {
     // Raises open_failed, naming the path and the cause.
     [[nodiscard]] static FieldReader open(const std::filesystem::path& path,
                                           std::size_t limit = platform::read_limit);
+    // A file already open for reading, read from where it stands.
+    [[nodiscard]] static FieldReader open(platform::SystemFile file,
+                                          std::size_t limit = platform::read_limit);
     [[nodiscard]] static FieldReader from_memory(std::string data, std::string name,
                                                  std::size_t limit = platform::read_limit);
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/error.h"
+#include "platform/file_failure.h"
 #include "platform/whole_file.h"
 #include "text/message_text.h"
 #include "text/number_grammar.h"
@@ -72,13 +73,16 @@ std::string field_fault(ReadRefusal refusal, std::string_view text) {
 
 std::string refusal_text(ReadRefusal refusal, std::string_view name, std::size_t index,
                          std::string_view text) {
-    const std::string start = "Cannot read " + std::string(name) + ": ";
     if (refusal == ReadRefusal::short_file) {
-        return start + "it ends after " + text::plural(index, "number", "numbers") +
-               ", and six are needed (" + joined_dimension_names(", ") + ")";
+        return platform::failure_text(platform::cannot_read(name),
+                                      "it ends after " + text::plural(index, "number", "numbers") +
+                                          ", and six are needed (" + joined_dimension_names(", ") +
+                                          ")");
     }
-    return start + "field " + std::to_string(index + 1) + " (" +
-           std::string(dimension_names[index]) + ") " + field_fault(refusal, text);
+    return platform::failure_text(platform::cannot_read(name),
+                                  "field " + std::to_string(index + 1) + " (" +
+                                      std::string(dimension_names[index]) + ") " +
+                                      field_fault(refusal, text));
 }
 
 std::filesystem::path input_file_path(const std::filesystem::path& folder) {

@@ -6,6 +6,7 @@
 #include "macro/part_array.h"
 #include "macro/record_line.h"
 #include "platform/error.h"
+#include "platform/file_failure.h"
 #include "platform/output_file.h"
 #include "platform/same_file.h"
 #include "platform/system_text.h"
@@ -26,18 +27,21 @@ void write_output_file(const std::filesystem::path& folder, const input::PartDim
                        const params::ArrayParameters& array) {
     const auto path = output_file_path(folder);
     // Emptying the output would empty the input with it, and the next read would take record
-    // numbers for dimensions.
+    // numbers for dimensions. The output is compared once open, so that no link put in place
+    // of it meanwhile escapes.
     const auto input = input::input_file_path(folder);
-    if (platform::is_same_file(path, input)) {
-        throw platform::Error(platform::ErrorNumber::open_failed,
-                              "Cannot open " + platform::path_text(path) + " for writing: it is " +
-                                  platform::path_text(input) +
-                                  " itself (a link to the same file), which holds the part "
-                                  "dimensions and would be lost");
+    auto file = platform::OutputFile::create_unless(path, platform::identity_of(input));
+    if (!file) {
+        throw platform::Error(
+            platform::ErrorNumber::open_failed,
+            platform::failure_text(
+                platform::cannot_open(platform::path_text(path), platform::FileAccess::write),
+                "it is " + platform::path_text(input) +
+                    " itself (a link to the same file), which holds the part dimensions and "
+                    "would be lost"));
     }
-    auto file = platform::OutputFile::create(path);
-    write_macro(file, part, array);
-    file.close();
+    write_macro(*file, part, array);
+    file->close();
 }
 
 }  // namespace plessard::macro

@@ -20,8 +20,8 @@ void write_macro(platform::LineSink& out, const input::PartDimensions& part,
 // The writing run of the window: opens folder / "vb_output.txt" for output (emptied), writes
 // the whole macro and closes it. Raises on any failure; the file is closed on every path out,
 // and what was written before a failure stays, without the end mark. An output that is the
-// folder's vb_input.txt itself (a hard or symbolic link) is refused with open_failed before
-// anything is written.
+// folder's vb_input.txt itself (a hard or symbolic link, even one put in place while the run
+// looks) is refused with open_failed before anything is emptied or written.
 void write_output_file(const std::filesystem::path& folder, const input::PartDimensions& part,
                        const params::ArrayParameters& array);
 

@@ -17,6 +17,9 @@ enum class ParameterKind {
 
 // What a field holds and the range it must lie in, both bounds included. The checks, their
 // messages, the window's tool tips and the command-line help all come from this one row.
+// The twelve messages made from these rows (three a field, below) are kept word for word as
+// operators and host scripts know them, typos included ("Invalid value for for DX", "NX must
+// between 1 and 10"): they are matched as they stand, so nobody corrects them.
 struct ParameterRule {
     ParameterField field;
     std::string_view name;  // as messages name the field
@@ -41,8 +44,8 @@ inline constexpr std::array<ParameterRule, 4> parameter_rules{{
 // What the field holds and its range: "Gap between parts along X, 0 to 100".
 [[nodiscard]] std::string hint(ParameterField field);
 
-// The three messages of a field: for a blank text, for a text that is no number, and for a
-// number out of its range ("NX must between 1 and 10").
+// The three messages of a field, kept as they are known (see the table): for a blank text, for a
+// text that is no number, and for a number out of its range ("NX must between 1 and 10").
 [[nodiscard]] std::string empty_message(ParameterField field);
 [[nodiscard]] std::string not_numeric_message(ParameterField field);
 [[nodiscard]] std::string range_message(ParameterField field);

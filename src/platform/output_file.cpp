@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/error.h"
+#include "platform/file_failure.h"
 
 namespace plessard::platform {
 
@@ -12,6 +13,15 @@ OutputFile::OutputFile(SystemFile file) : file_(std::move(file)) {
 
 OutputFile OutputFile::create(const std::filesystem::path& path) {
     return OutputFile(SystemFile::open(path, FileAccess::write));
+}
+
+std::optional<OutputFile> OutputFile::create_unless(const std::filesystem::path& path,
+                                                    const std::optional<FileIdentity>& kept) {
+    auto file = SystemFile::open_for_writing(path, kept);
+    if (!file) {
+        return std::nullopt;
+    }
+    return OutputFile(*std::move(file));
 }
 
 OutputFile OutputFile::standard_output() {
@@ -33,7 +43,7 @@ OutputFile::~OutputFile() {
 void OutputFile::print_line(std::string_view text) {
     if (!file_.is_open()) {
         throw Error(ErrorNumber::write_failed,
-                    "Cannot write to " + file_.name() + ": the file is closed");
+                    failure_text(cannot_write(file_.name()), "the file is closed"));
     }
     // A whole ten-by-ten macro file goes to the system in one write.
     pending_.append(text).append("\r\n");

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,10 @@ class OutputFile final : public LineSink {
 
     // Creates or empties the file. Raises open_failed, naming the path and the cause.
     [[nodiscard]] static OutputFile create(const std::filesystem::path& path);
+    // The same, unless the file opened is the one `kept` identifies: then it stays as it was,
+    // and none is returned (see SystemFile::open_for_writing).
+    [[nodiscard]] static std::optional<OutputFile> create_unless(
+        const std::filesystem::path& path, const std::optional<FileIdentity>& kept);
     // Standard output, which is written to but never closed.
     [[nodiscard]] static OutputFile standard_output();
 

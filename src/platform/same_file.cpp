@@ -1,7 +1,7 @@
 #include "platform/same_file.h"
 
 #include <cstring>
-#include <optional>
+#include <string>
 
 #include "platform/long_path.h"
 
@@ -9,7 +9,6 @@
 #include <windows.h>
 #else
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 namespace plessard::platform {
@@ -17,97 +16,108 @@ namespace {
 
 #ifdef _WIN32
 
-// The volume's serial number and the file's index on it.
-struct FileIdentity {
-    ULONGLONG volume = 0;  // 0: not told (see below)
-    FILE_ID_128 index{};
-
-    // Wine tells no volume for a standard handle it makes from a POSIX descriptor (and refuses
-    // it GetFileInformationByHandle); its file index still names the file.
-    friend bool operator==(const FileIdentity& a, const FileIdentity& b) {
-        return std::memcmp(&a.index, &b.index, sizeof a.index) == 0 &&
-               (a.volume == b.volume || a.volume == 0 || b.volume == 0);
+// The path Windows resolves the open file to, every link followed, in capitals as Windows maps
+// case; empty where the file system tells none. The NT form names a volume without a drive
+// letter too.
+std::wstring final_path_of(HANDLE handle) {
+    constexpr DWORD form = FILE_NAME_NORMALIZED | VOLUME_NAME_NT;
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = ::GetFinalPathNameByHandleW(handle, path.data(), MAX_PATH, form);
+    if (length >= MAX_PATH) {  // the size wanted, its terminator included
+        path.resize(length);
+        length = ::GetFinalPathNameByHandleW(handle, path.data(), length, form);
     }
-};
-
-// Only a disk file has an identity worth comparing: a console, a pipe or a device is no file
-// being read. Where the 128-bit index is not to be had (before Windows 8, on some file systems),
-// the 64-bit one is.
-std::optional<FileIdentity> identity_of(HANDLE handle) {
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE ||
-        ::GetFileType(handle) != FILE_TYPE_DISK) {
-        return std::nullopt;
+    if (length == 0 || length >= path.size()) {
+        return {};
     }
+    std::wstring capitals(length, L'\0');
+    const int mapped = ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, path.data(),
+                                       static_cast<int>(length), capitals.data(),
+                                       static_cast<int>(length), nullptr, nullptr, 0);
+    return mapped == static_cast<int>(length) ? capitals : path.substr(0, length);
+}
+
+void take_index(FileIdentity& identity, HANDLE handle) {
     FILE_ID_INFO id{};
-    if (::GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id)) {
-        return FileIdentity{id.VolumeSerialNumber, id.FileId};
-    }
     BY_HANDLE_FILE_INFORMATION information{};
-    if (!::GetFileInformationByHandle(handle, &information)) {
+    // Where the 128-bit index is not to be had (before Windows 8, on some file systems), the
+    // 64-bit one is.
+    if (::GetFileInformationByHandleEx(handle, FileIdInfo, &id, sizeof id)) {
+        identity.volume = id.VolumeSerialNumber;
+        std::memcpy(identity.index.data(), id.FileId.Identifier, identity.index.size());
+    } else if (::GetFileInformationByHandle(handle, &information)) {
+        identity.volume = information.dwVolumeSerialNumber;
+        const ULONGLONG index =
+            (ULONGLONG{information.nFileIndexHigh} << 32U) | information.nFileIndexLow;
+        std::memcpy(identity.index.data(), &index, sizeof index);
+    }
+}
+
+void take_stamp(FileIdentity& identity, HANDLE handle) {
+    FILE_BASIC_INFO basic{};
+    FILE_STANDARD_INFO standard{};
+    if (::GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic) &&
+        ::GetFileInformationByHandleEx(handle, FileStandardInfo, &standard, sizeof standard)) {
+        identity.stamp = {standard.EndOfFile.QuadPart, basic.CreationTime.QuadPart,
+                          basic.ChangeTime.QuadPart};
+    }
+}
+
+}  // namespace
+
+std::optional<FileIdentity> identity_of_open(NativeFile file) {
+    if (file == nullptr || file == INVALID_HANDLE_VALUE || ::GetFileType(file) != FILE_TYPE_DISK) {
         return std::nullopt;
     }
-    FileIdentity identity{information.dwVolumeSerialNumber, {}};
-    const ULONGLONG index =
-        (ULONGLONG{information.nFileIndexHigh} << 32U) | information.nFileIndexLow;
-    std::memcpy(identity.index.Identifier, &index, sizeof index);
+    FileIdentity identity;
+    take_index(identity, file);
+    take_stamp(identity, file);
+    identity.final_path = final_path_of(file);
     return identity;
 }
 
 std::optional<FileIdentity> identity_of(const std::filesystem::path& path) {
-    // No access asked for, and every kind of sharing allowed: looking disturbs no one, and a
-    // file open for writing elsewhere is still found.
-    const HANDLE handle = ::CreateFileW(
-        system_path(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    // Only attributes asked for, and every kind of sharing allowed: looking disturbs no one,
+    // and a file open for writing elsewhere is still found.
+    const HANDLE handle =
+        ::CreateFileW(system_path(path).c_str(), FILE_READ_ATTRIBUTES,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    const auto identity = identity_of(handle);
+    auto identity = identity_of_open(handle);
     ::CloseHandle(handle);
     return identity;
 }
 
-std::optional<FileIdentity> identity_of_standard_output() {
-    return identity_of(::GetStdHandle(STD_OUTPUT_HANDLE));
-}
-
 #else
 
-struct FileIdentity {
-    dev_t device = 0;
-    ino_t inode = 0;
+FileIdentity identity_from(const struct stat& status) {
+    FileIdentity identity{static_cast<std::uint64_t>(status.st_dev), {}, {}, {}};
+    const auto inode = static_cast<std::uint64_t>(status.st_ino);
+    std::memcpy(identity.index.data(), &inode, sizeof inode);
+    return identity;
+}
 
-    friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
-};
+}  // namespace
+
+std::optional<FileIdentity> identity_of_open(NativeFile file) {
+    struct stat status {};
+    if (::fstat(file, &status) != 0) {
+        return std::nullopt;
+    }
+    return identity_from(status);
+}
 
 std::optional<FileIdentity> identity_of(const std::filesystem::path& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
         return std::nullopt;
     }
-    return FileIdentity{status.st_dev, status.st_ino};
-}
-
-std::optional<FileIdentity> identity_of_standard_output() {
-    struct stat status {};
-    if (::fstat(STDOUT_FILENO, &status) != 0) {
-        return std::nullopt;
-    }
-    return FileIdentity{status.st_dev, status.st_ino};
+    return identity_from(status);
 }
 
 #endif
-
-}  // namespace
-
-bool is_same_file(const std::filesystem::path& a, const std::filesystem::path& b) {
-    const auto first = identity_of(a);
-    return first && first == identity_of(b);
-}
-
-bool standard_output_is(const std::filesystem::path& file) {
-    const auto output = identity_of_standard_output();
-    return output && output == identity_of(file);
-}
 
 }  // namespace plessard::platform

@@ -1,16 +1,23 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+
+#include "platform/file_identity.h"
 
 namespace plessard::platform {
 
-// Whether two paths name the very same file, compared as the system identifies files (device
-// and inode; on Windows volume serial number and file index), not by their names: another
-// spelling, a hard link or a symbolic link is found out. A path that names nothing is no file.
-[[nodiscard]] bool is_same_file(const std::filesystem::path& a, const std::filesystem::path& b);
+#ifdef _WIN32
+using NativeFile = void*;  // a HANDLE
+#else
+using NativeFile = int;  // a descriptor
+#endif
 
-// Whether the process's standard output is the very file the path names, as a redirection such
-// as ">> FILE" or "1<> FILE" makes it; writing there would change the file while it is read.
-[[nodiscard]] bool standard_output_is(const std::filesystem::path& file);
+// The identity of the file an open descriptor refers to. On Windows only a disk file has one: a
+// console, a pipe or a device is no file being read.
+[[nodiscard]] std::optional<FileIdentity> identity_of_open(NativeFile file);
+
+// The identity of the file a path names as it is looked up, none for a path that names nothing.
+[[nodiscard]] std::optional<FileIdentity> identity_of(const std::filesystem::path& path);
 
 }  // namespace plessard::platform

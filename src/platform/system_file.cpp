@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/error.h"
+#include "platform/file_failure.h"
 #include "platform/long_path.h"
 #include "platform/system_text.h"
 #include "platform/windows_errno.h"
@@ -41,19 +42,30 @@ std::string last_cause() {
 
 #endif
 
-// The cause is taken first, before building the message can disturb it.
-[[noreturn]] void raise(ErrorNumber number, std::string_view what, std::string_view name = {}) {
+// The failure with the system's cause, which is taken first, before building the message can
+// disturb it.
+[[noreturn]] void raise(ErrorNumber number, const std::string& failure) {
     const std::string cause = last_cause();
-    throw Error(number, std::string(what).append(name).append(": ").append(cause));
+    throw Error(number, failure_text(failure, cause));
+}
+[[noreturn]] void raise(ErrorNumber number, std::string (*failure)(std::string_view),
+                        std::string_view name) {
+    const std::string cause = last_cause();
+    throw Error(number, failure_text(failure(name), cause));
 }
 
 // Causes of a failed open in the program's own words, the same on every system.
-[[noreturn]] void refuse_open(const std::string& what, std::string_view cause) {
-    throw Error(ErrorNumber::open_failed, what + ": " + std::string(cause));
+[[noreturn]] void refuse_open(const std::string& failure, std::string_view cause) {
+    throw Error(ErrorNumber::open_failed, failure_text(failure, cause));
 }
-// The start of every message of a failed open: "Cannot open PATH for reading".
-std::string open_failure(const std::string& name, bool for_output) {
-    return "Cannot open " + name + (for_output ? " for writing" : " for reading");
+
+// Whether the file just opened for writing is the one to keep.
+bool is_kept(const SystemFile& file, const FileIdentity* kept) {
+    if (kept == nullptr) {
+        return false;
+    }
+    const auto identity = file.identity();
+    return identity && is_same_file(*identity, *kept);
 }
 
 constexpr std::string_view not_regular = "it is not a regular file";
@@ -61,7 +73,7 @@ constexpr std::string_view in_use = "it is in use by another program";
 
 }  // namespace
 
-SystemFile::SystemFile(Native native, bool owned, std::string name) noexcept
+SystemFile::SystemFile(NativeFile native, bool owned, std::string name) noexcept
     : native_(native), owned_(owned), name_(std::move(name)) {}
 
 SystemFile::SystemFile(SystemFile&& other) noexcept
@@ -69,6 +81,19 @@ SystemFile::SystemFile(SystemFile&& other) noexcept
       owned_(other.owned_),
       open_(std::exchange(other.open_, false)),
       name_(std::move(other.name_)) {}
+
+SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access) {
+    return *open_unless(path, access, nullptr);
+}
+
+std::optional<SystemFile> SystemFile::open_for_writing(const std::filesystem::path& path,
+                                                       const std::optional<FileIdentity>& kept) {
+    return open_unless(path, FileAccess::write, kept ? &*kept : nullptr);
+}
+
+std::optional<FileIdentity> SystemFile::identity() const {
+    return identity_of_open(native_);
+}
 
 SystemFile::~SystemFile() {
     if (open_ && owned_) {
@@ -102,10 +127,11 @@ bool names_null_device(const std::filesystem::path& path) {
 
 }  // namespace
 
-SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access) {
+std::optional<SystemFile> SystemFile::open_unless(const std::filesystem::path& path,
+                                                  FileAccess access, const FileIdentity* kept) {
     const bool for_output = access == FileAccess::write;
     const std::string name = path_text(path);
-    const std::string what = open_failure(name, for_output);
+    const std::string what = cannot_open(name, access);
     // A file being written is shared for reading only: a second writer is refused rather than
     // interleaving its lines with ours (and is never kept waiting, which Windows cannot do
     // anyway). A file being read is shared for reading only too: one that another program is
@@ -140,9 +166,14 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
     if (type != FILE_TYPE_DISK && !takes_output) {
         refuse_open(what, not_regular);
     }
-    // Emptied only once opened for this writer alone.
-    if (for_output && type == FILE_TYPE_DISK && !::SetEndOfFile(handle)) {
-        raise(ErrorNumber::open_failed, what);
+    // Emptied only once opened for this writer alone, and found not to be the file to keep.
+    if (for_output && type == FILE_TYPE_DISK) {
+        if (is_kept(file, kept)) {
+            return std::nullopt;
+        }
+        if (!::SetEndOfFile(handle)) {
+            raise(ErrorNumber::open_failed, what);
+        }
     }
     return file;
 }
@@ -159,7 +190,7 @@ std::size_t SystemFile::read(char* data, std::size_t size) {
         if (::GetLastError() == ERROR_BROKEN_PIPE) {
             return 0;  // the writing end of a pipe has closed: the end of the data
         }
-        raise(ErrorNumber::read_failed, "Cannot read ", name_);
+        raise(ErrorNumber::read_failed, cannot_read, name_);
     }
     return got;
 }
@@ -169,7 +200,7 @@ void SystemFile::write(std::string_view bytes) {
         DWORD written = 0;
         const auto piece = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1U << 30U));
         if (!::WriteFile(native_, bytes.data(), piece, &written, nullptr) || written == 0) {
-            raise(ErrorNumber::write_failed, "Cannot write to ", name_);
+            raise(ErrorNumber::write_failed, cannot_write, name_);
         }
         bytes.remove_prefix(written);
     }
@@ -180,7 +211,7 @@ void SystemFile::close() {
         return;
     }
     if (!::CloseHandle(native_)) {
-        raise(ErrorNumber::close_failed, "Cannot write to ", name_);
+        raise(ErrorNumber::close_failed, cannot_write, name_);
     }
 }
 
@@ -249,10 +280,11 @@ mode_t file_kind(int descriptor, bool for_output, const std::string& what) {
 
 }  // namespace
 
-SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access) {
+std::optional<SystemFile> SystemFile::open_unless(const std::filesystem::path& path,
+                                                  FileAccess access, const FileIdentity* kept) {
     const bool for_output = access == FileAccess::write;
     const std::string name = path_text(path);
-    const std::string what = open_failure(name, for_output);
+    const std::string what = cannot_open(name, access);
     // Without O_NONBLOCK a FIFO with nobody at its other end would keep the open waiting
     // forever, and the window with it. It is cleared again once the file is known to be one
     // that is read and written as files are.
@@ -265,10 +297,14 @@ SystemFile SystemFile::open(const std::filesystem::path& path, FileAccess access
     if (status_flags < 0 || ::fcntl(descriptor, F_SETFL, status_flags & ~O_NONBLOCK) != 0) {
         raise(ErrorNumber::open_failed, what);
     }
-    // Emptied only once this writer holds the file alone: a second writer is refused before it
-    // has taken anything away, and never waits (the window would stop answering while it did).
-    // Only a regular file has content to lose; a device takes what comes.
+    // Emptied only once found not to be the file to keep and held by this writer alone: a
+    // second writer is refused before it has taken anything away, and never waits (the window
+    // would stop answering while it did). Only a regular file has content to lose; a device
+    // takes what comes.
     if (for_output && S_ISREG(mode)) {
+        if (is_kept(file, kept)) {
+            return std::nullopt;
+        }
         lock_for_writing(descriptor, what);
         if (::ftruncate(descriptor, 0) != 0) {
             raise(ErrorNumber::open_failed, what);
@@ -289,7 +325,7 @@ std::size_t SystemFile::read(char* data, std::size_t size) {
             return static_cast<std::size_t>(got);
         }
         if (errno != EINTR) {
-            raise(ErrorNumber::read_failed, "Cannot read ", name_);
+            raise(ErrorNumber::read_failed, cannot_read, name_);
         }
     }
 }
@@ -301,7 +337,7 @@ void SystemFile::write(std::string_view bytes) {
         if (written > 0) {
             bytes.remove_prefix(static_cast<std::size_t>(written));
         } else if (written == 0 || errno != EINTR) {
-            raise(ErrorNumber::write_failed, "Cannot write to ", name_);
+            raise(ErrorNumber::write_failed, cannot_write, name_);
         }
     }
 }
@@ -313,7 +349,7 @@ void SystemFile::close() {
     errno = 0;
     // After EINTR the descriptor is closed all the same; only another cause means lost data.
     if (::close(native_) != 0 && errno != EINTR) {
-        raise(ErrorNumber::close_failed, "Cannot write to ", name_);
+        raise(ErrorNumber::close_failed, cannot_write, name_);
     }
 }
 

@@ -2,8 +2,12 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/file_identity.h"
+#include "platform/same_file.h"
 
 namespace plessard::platform {
 
@@ -11,7 +15,7 @@ enum class FileAccess { read, write };
 
 // A file as the system holds it: a descriptor (a HANDLE on Windows), closed with the object.
 // Every operation that fails raises the program's error with the file's name and the system's
-// cause, so no caller words those messages again.
+// cause, in the words of file_failure.h.
 class SystemFile {
   public:
     // The one way a file is opened. For reading, an existing regular file from its start; for
@@ -22,6 +26,13 @@ class SystemFile {
     // leaves it; on Windows that holds for reading too, and for any program that holds the
     // file without sharing it. Raises open_failed: "Cannot open PATH for reading: CAUSE".
     [[nodiscard]] static SystemFile open(const std::filesystem::path& path, FileAccess access);
+
+    // Opens for writing as open() does, unless the file opened is the one `kept` identifies
+    // (the file being read). That is decided on the open file before it is locked or emptied,
+    // so no renaming between a look at the name and the open can slip the kept file in; the
+    // kept file is closed as it was, and none is returned. Nothing kept, nothing refused.
+    [[nodiscard]] static std::optional<SystemFile> open_for_writing(
+        const std::filesystem::path& path, const std::optional<FileIdentity>& kept);
 
     // The process's standard output, written through but never closed.
     [[nodiscard]] static SystemFile standard_output();
@@ -45,18 +56,20 @@ class SystemFile {
 
     [[nodiscard]] bool is_open() const noexcept { return open_; }
 
+    // The identity of the open file, as the system tells it now.
+    [[nodiscard]] std::optional<FileIdentity> identity() const;
+
     // The path as UTF-8, or "standard output": how messages name the file.
     [[nodiscard]] const std::string& name() const noexcept { return name_; }
 
   private:
-#ifdef _WIN32
-    using Native = void*;  // HANDLE
-#else
-    using Native = int;
-#endif
-    SystemFile(Native native, bool owned, std::string name) noexcept;
+    SystemFile(NativeFile native, bool owned, std::string name) noexcept;
+    // The one way open() and open_for_writing() open; none when the file opened is `kept`.
+    [[nodiscard]] static std::optional<SystemFile> open_unless(const std::filesystem::path& path,
+                                                               FileAccess access,
+                                                               const FileIdentity* kept);
 
-    Native native_;
+    NativeFile native_;
     bool owned_;
     bool open_ = true;
     std::string name_;

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "params/parameter_rules.h"
 #include "window_fixture.h"
 
 namespace plessard::app {
@@ -234,7 +235,8 @@ class QtFormViewTest : public QObject {
         window.text("Text3")->setText(QStringLiteral("abc"));
         window.button("Command2")->setFocus();
         window.click("Command2");
-        QCOMPARE(window.window.messages, std::vector<std::string>{"Invalid value for for NX"});
+        QCOMPARE(window.window.messages,
+                 std::vector<std::string>{params::not_numeric_message(params::ParameterField::NX)});
         QCOMPARE(focus_name(), QStringLiteral("Text3"));
         QCOMPARE(window.text("Text3")->text(), QStringLiteral("abc"));
     }

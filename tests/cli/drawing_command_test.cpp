@@ -7,6 +7,7 @@
 
 #include "cli/exit_status.h"
 #include "support/case_name.h"
+#include "support/races.h"
 #include "support/temp_folder.h"
 
 namespace plessard::cli {
@@ -73,6 +74,21 @@ TEST_P(Drawings, RefuseToDrawOverTheMacroFile) {
     EXPECT_EQ(err.str(), "--output: " + file.string() + " is " + file.string() +
                              " itself, the file being read\n");
     EXPECT_EQ(folder.read("macro.txt"), text);
+}
+
+TEST_P(Drawings, AnOutputFlippedOntoTheMacroFileNeverReplacesIt) {
+    const TempFolder folder;
+    folder.write("m.txt", TempFolder::read_file(data / "worked_example.txt"));
+    const auto file = folder.path() / "m.txt";
+    const auto out = folder.path() / "out.txt";
+    const auto said = [&] {
+        std::ostringstream err;
+        const int status = run_drawing(GetParam().format, file, out.string(), err);
+        return status == exit_success ? "" : std::to_string(status) + err.str();
+    };
+    testing::expect_input_kept_while_output_flips(
+        file, out, said,
+        "2--output: " + out.string() + " is " + file.string() + " itself, the file being read\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, Drawings,

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "support/case_name.h"
 #include "support/temp_folder.h"
@@ -29,12 +30,15 @@ TEST_P(OutputOverInput, IsRefusedByTheFileNotTheName) {
     folder.write("input.txt", "-1\r\n");
     const auto input = folder.path() / "input.txt";
     const std::string output = GetParam().output(folder);
-    const std::optional<std::string> refusal = OutputTarget(output).over_input(input);
+    const auto read = platform::SystemFile::open(input, platform::FileAccess::read).identity();
+    const auto opened = OutputTarget(output).open(input, read);
+    const auto* refusal = std::get_if<std::string>(&opened);
     if (GetParam().refused) {
-        EXPECT_EQ(refusal,
+        ASSERT_NE(refusal, nullptr);
+        EXPECT_EQ(*refusal,
                   "--output: " + output + " is " + input.string() + " itself, the file being read");
     } else {
-        EXPECT_EQ(refusal, std::nullopt);
+        EXPECT_EQ(refusal, nullptr);
     }
     EXPECT_EQ(folder.read("input.txt"), "-1\r\n");
 }

@@ -7,6 +7,7 @@
 
 #include "cli/exit_status.h"
 #include "support/case_name.h"
+#include "support/races.h"
 #include "support/temp_folder.h"
 
 namespace plessard::cli {
@@ -72,7 +73,8 @@ struct RejectionCase {
     const char* dy;
     const char* nx;
     const char* ny;
-    const char* message;
+    std::string (*message)(params::ParameterField);
+    params::ParameterField field;
 };
 
 class Rejections : public ::testing::TestWithParam<RejectionCase> {};
@@ -87,22 +89,24 @@ TEST_P(Rejections, GiveTheChecksMessageAndWriteNothing) {
     options.ny = GetParam().ny;
     const WriteRun result = run(options);
     EXPECT_EQ(result.status, exit_usage);
-    EXPECT_EQ(result.err, std::string(GetParam().message) + "\n");
+    EXPECT_EQ(result.err, GetParam().message(GetParam().field) + "\n");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "vb_output.txt"));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Parameters, Rejections,
     ::testing::Values(
-        RejectionCase{"dx_empty", "  ", "0.8", "4", "3", "Please enter a value for DX"},
-        RejectionCase{"dy_not_numeric", "1", "0,8", "4", "3", "Invalid value for for DY"},
-        RejectionCase{"dx_above", "100.5", "0.8", "4", "3", "DX must between 0 and 100"},
-        RejectionCase{"dy_below", "1", "-0.1", "4", "3", "DY must between 0 and 100"},
-        RejectionCase{"nx_above", "1", "0.8", "11", "3", "NX must between 1 and 10"},
-        RejectionCase{"ny_below", "1", "0.8", "4", "0.4", "NY must between 1 and 10"},
-        RejectionCase{"ny_huge", "1", "0.8", "4", "1e10", "NY must between 1 and 10"},
-        RejectionCase{"first_failure_wins", "", "x", "0", "0", "Please enter a value for DX"}),
+        RejectionCase{"dx_empty", "  ", "0.8", "4", "3", params::empty_message, params::ParameterField::DX},
+        RejectionCase{"dy_not_numeric", "1", "0,8", "4", "3", params::not_numeric_message, params::ParameterField::DY},
+        RejectionCase{"dx_above", "100.5", "0.8", "4", "3", params::range_message, params::ParameterField::DX},
+        RejectionCase{"dy_below", "1", "-0.1", "4", "3", params::range_message, params::ParameterField::DY},
+        RejectionCase{"nx_above", "1", "0.8", "11", "3", params::range_message, params::ParameterField::NX},
+        RejectionCase{"ny_below", "1", "0.8", "4", "0.4", params::range_message, params::ParameterField::NY},
+        RejectionCase{"ny_huge", "1", "0.8", "4", "1e10", params::range_message, params::ParameterField::NY},
+        RejectionCase{"first_failure_wins", "", "x", "0", "0", params::empty_message, params::ParameterField::DX}),
     testing::CaseName{});
+// clang-format on
 
 TEST(WriteCommand, AnOutputThatIsTheInputIsRefused) {
     const TempFolder folder;
@@ -115,6 +119,20 @@ TEST(WriteCommand, AnOutputThatIsTheInputIsRefused) {
     EXPECT_EQ(result.err, "--output: " + options.output + " is " + options.input +
                               " itself, the file being read\n");
     EXPECT_EQ(folder.read("vb_input.txt"), "10, 4\r\n8, 3\r\n1, 0.5\r\n");
+}
+
+TEST(WriteCommand, AnOutputFlippedOntoTheInputNeverEmptiesIt) {
+    const TempFolder folder;
+    folder.write("vb_input.txt", "10, 4\r\n8, 3\r\n1, 0.5\r\n");
+    WriteOptions options = options_in(folder);
+    options.input = (folder.path() / "vb_input.txt").string();
+    const auto said = [&] {
+        const WriteRun result = run(options);
+        return result.status == exit_success ? "" : std::to_string(result.status) + result.err;
+    };
+    testing::expect_input_kept_while_output_flips(
+        options.input, options.output, said,
+        "2--output: " + options.output + " is " + options.input + " itself, the file being read\n");
 }
 
 TEST(WriteCommand, AMissingInputIsAFileError) {

@@ -190,7 +190,7 @@ TEST(Read, ANonAsciiFolderReachesTheBoxIntact) {
 struct RejectionCase {
     const char* name;
     Texts texts;
-    const char* message;
+    std::string (*message)(params::ParameterField);  // of the focused box's field
     TextBox focus;
 };
 
@@ -200,7 +200,8 @@ TEST_P(Rejection, ShowsTheFieldsMessageAndFocusesItsBox) {
     LoadedForm window;
     window.read(example_input);
     window.create(GetParam().texts);
-    const ShownMessage shown{GetParam().message, MessageStyle::ok_only, "Macro Example"};
+    const auto field = static_cast<params::ParameterField>(GetParam().focus);
+    const ShownMessage shown{GetParam().message(field), MessageStyle::ok_only, "Macro Example"};
     EXPECT_EQ(window.view.messages, std::vector<ShownMessage>{shown});
     EXPECT_EQ(window.view.focus, GetParam().focus);
     EXPECT_EQ(window.view.texts, GetParam().texts);
@@ -213,21 +214,21 @@ TEST_P(Rejection, ShowsTheFieldsMessageAndFocusesItsBox) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, Rejection,
     ::testing::Values(
-        RejectionCase{"DX_empty", {"", "0.8", "4", "3"}, "Please enter a value for DX", TextBox::Text1},
-        RejectionCase{"DX_not_a_number", {"1,5", "0.8", "4", "3"}, "Invalid value for for DX", TextBox::Text1},
-        RejectionCase{"DX_below_0", {"-0.0001", "0.8", "4", "3"}, "DX must between 0 and 100", TextBox::Text1},
-        RejectionCase{"DY_blanks", {"1", "   ", "4", "3"}, "Please enter a value for DY", TextBox::Text2},
-        RejectionCase{"DY_not_a_number", {"1", "abc", "4", "3"}, "Invalid value for for DY", TextBox::Text2},
-        RejectionCase{"DY_above_100", {"1", "100.00001", "4", "3"}, "DY must between 0 and 100", TextBox::Text2},
-        RejectionCase{"NX_empty", {"1", "0.8", "", "3"}, "Please enter a value for NX", TextBox::Text3},
-        RejectionCase{"NX_not_a_number", {"1", "0.8", "abc", "3"}, "Invalid value for for NX", TextBox::Text3},
-        RejectionCase{"NX_10_6", {"1", "0.8", "10.6", "3"}, "NX must between 1 and 10", TextBox::Text3},
-        RejectionCase{"NY_empty", {"1", "0.8", "4", ""}, "Please enter a value for NY", TextBox::Text4},
-        RejectionCase{"NY_not_a_number", {"1", "0.8", "4", "3x"}, "Invalid value for for NY", TextBox::Text4},
-        RejectionCase{"NY_0", {"1", "0.8", "4", "0"}, "NY must between 1 and 10", TextBox::Text4},
-        RejectionCase{"DX_empty_DY_bad", {"", "abc", "4", "3"}, "Please enter a value for DX", TextBox::Text1},
-        RejectionCase{"NY_beyond_32_bits", {"1", "0.8", "4", "1e10"}, "NY must between 1 and 10", TextBox::Text4},
-        RejectionCase{"NX_beyond_32_bits", {"1", "0.8", "-1e300", "3"}, "NX must between 1 and 10", TextBox::Text3}),
+        RejectionCase{"DX_empty", {"", "0.8", "4", "3"}, params::empty_message, TextBox::Text1},
+        RejectionCase{"DX_not_a_number", {"1,5", "0.8", "4", "3"}, params::not_numeric_message, TextBox::Text1},
+        RejectionCase{"DX_below_0", {"-0.0001", "0.8", "4", "3"}, params::range_message, TextBox::Text1},
+        RejectionCase{"DY_blanks", {"1", "   ", "4", "3"}, params::empty_message, TextBox::Text2},
+        RejectionCase{"DY_not_a_number", {"1", "abc", "4", "3"}, params::not_numeric_message, TextBox::Text2},
+        RejectionCase{"DY_above_100", {"1", "100.00001", "4", "3"}, params::range_message, TextBox::Text2},
+        RejectionCase{"NX_empty", {"1", "0.8", "", "3"}, params::empty_message, TextBox::Text3},
+        RejectionCase{"NX_not_a_number", {"1", "0.8", "abc", "3"}, params::not_numeric_message, TextBox::Text3},
+        RejectionCase{"NX_10_6", {"1", "0.8", "10.6", "3"}, params::range_message, TextBox::Text3},
+        RejectionCase{"NY_empty", {"1", "0.8", "4", ""}, params::empty_message, TextBox::Text4},
+        RejectionCase{"NY_not_a_number", {"1", "0.8", "4", "3x"}, params::not_numeric_message, TextBox::Text4},
+        RejectionCase{"NY_0", {"1", "0.8", "4", "0"}, params::range_message, TextBox::Text4},
+        RejectionCase{"DX_empty_DY_bad", {"", "abc", "4", "3"}, params::empty_message, TextBox::Text1},
+        RejectionCase{"NY_beyond_32_bits", {"1", "0.8", "4", "1e10"}, params::range_message, TextBox::Text4},
+        RejectionCase{"NX_beyond_32_bits", {"1", "0.8", "-1e300", "3"}, params::range_message, TextBox::Text3}),
     plessard::testing::CaseName());
 // clang-format on
 

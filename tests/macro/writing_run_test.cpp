@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/error.h"
+#include "support/races.h"
 #include "support/temp_folder.h"
 
 namespace plessard::macro {
@@ -101,6 +102,25 @@ TEST(WriteOutputFile, AnOutputLinkedToTheInputIsRefusedAndTheInputKept) {
         }
         EXPECT_EQ(folder.read("vb_input.txt"), "10, 4\r\n8, 3\r\n1, 0.5\r\n");
     }
+}
+
+TEST(WriteOutputFile, AnOutputFlippedOntoTheInputNeverEmptiesIt) {
+    const TempFolder folder;
+    folder.write("vb_input.txt", "10, 4\r\n8, 3\r\n1, 0.5\r\n");
+    const auto input = folder.path() / "vb_input.txt";
+    const auto output = folder.path() / "vb_output.txt";
+    const auto said = [&] {
+        try {
+            write_output_file(folder.path(), example, {1.0F, 0.8F, 1, 1});
+            return std::string();
+        } catch (const Error& error) {
+            return std::string(error.what());
+        }
+    };
+    testing::expect_input_kept_while_output_flips(
+        input, output, said,
+        "Cannot open " + output.string() + " for writing: it is " + input.string() +
+            " itself (a link to the same file), which holds the part dimensions and would be lost");
 }
 
 TEST(WriteMacro, EndsWithTheEndMark) {

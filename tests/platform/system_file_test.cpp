@@ -3,10 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <charconv>
-#include <cstdlib>
-#include <cstring>
-
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -19,6 +15,7 @@
 
 #include "platform/error.h"
 #include "support/case_name.h"
+#include "support/races.h"
 #include "support/temp_folder.h"
 
 #ifndef _WIN32
@@ -240,21 +237,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Two writers started at once, again and again: each either writes its whole file or is
 // refused, and the file is always exactly the one of a writer that said it wrote it.
-// A quick run tries 20 races; ./test.sh --all asks for more through PLESSARD_RACES.
-int race_count() {
-    int count = 20;
-    if (const char* asked = std::getenv("PLESSARD_RACES")) {
-        std::from_chars(asked, asked + std::strlen(asked), count);
-    }
-    return count;
-}
 
 TEST(SystemFile, WritersStartedTogetherNeverInterleave) {
     const TempFolder folder;
     const auto path = folder.path() / "vb_output.txt";
     // Long enough for several writes each, short enough for hundreds of tries.
     const std::vector<std::string> contents{std::string(200000, '1'), std::string(150000, '2')};
-    const int races = race_count();
+    const int races = testing::race_count();
     for (int attempt = 0; attempt < races; ++attempt) {
         // A gate that spins rather than std::latch: under wine the latch's wait now and then
         // never woke (three runs in twenty-five hung), and the test with it.

@@ -149,6 +149,13 @@ std::optional<SystemFile> SystemFile::open_unless(const std::filesystem::path& p
             refuse_open(what, system_cause(EISDIR));
         }
         if (code == ERROR_SHARING_VIOLATION) {
+            // The file to keep is held open for reading without sharing a write, so an output
+            // that is that very file is refused here: it is that file, not another program's.
+            // A look that asks for no access takes no share and changes nothing.
+            if (const auto found = kept ? identity_of(path) : std::nullopt;
+                found && is_same_file(*found, *kept)) {
+                return std::nullopt;
+            }
             refuse_open(what, in_use);
         }
         ::SetLastError(code);

@@ -50,12 +50,13 @@ struct PixelPoint {
 // Of the sizes from smallest to largest, the first whose capitals ink the rows nearest to
 // cap_height; measure(size) gives how many rows a capital inks at that size. Measured rather
 // than taken from a face's metrics, which count the faint edge pixels of smoothed lettering.
+// Each size measured costs a face at that size, so the search ends at the first exact one.
 template <typename Measure>
 [[nodiscard]] int closest_lettering_size(int cap_height, int smallest, int largest,
                                          const Measure& measure) {
     int best_size = smallest;
     int best_miss = std::numeric_limits<int>::max();
-    for (int size = smallest; size <= largest; ++size) {
+    for (int size = smallest; size <= largest && best_miss > 0; ++size) {
         const int miss = std::abs(measure(size) - cap_height);
         if (miss < best_miss) {
             best_miss = miss;

@@ -52,15 +52,17 @@ TEST(ClosestLetteringSize, TakesTheFirstSizeWhoseCapitalsComeNearest) {
     EXPECT_EQ(closest_lettering_size(7, 12, 14, measure), 12);  // only the sizes asked about
 }
 
-TEST(LetteringSize, TriesCapHeightToTwiceItAndTwoMore) {
-    std::vector<int> asked;
-    const auto measure = [&](int size) {
-        asked.push_back(size);
-        return size == 20 ? 9 : 2;
-    };
-    EXPECT_EQ(lettering_size(9, measure), 20);
-    EXPECT_EQ(asked.front(), 9);
-    EXPECT_EQ(asked.back(), 20);
+TEST(LetteringSize, TriesCapHeightToTwiceItAndTwoMoreUntilOneIsExact) {
+    const std::vector<int> all{9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
+    for (const int exact : {20, 12}) {  // the size whose capitals ink 9 rows
+        std::vector<int> asked;
+        const auto measure = [&](int size) {
+            asked.push_back(size);
+            return size == exact ? 9 : 2;
+        };
+        EXPECT_EQ(lettering_size(9, measure), exact);
+        EXPECT_EQ(asked, std::vector<int>(all.begin(), all.begin() + (exact - 8)));
+    }
 }
 
 TEST(IsInk, TakesWhatIsDarkerThanTheMiddleGrey) {

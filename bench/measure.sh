@@ -35,15 +35,18 @@ now_ns() { date +%s%N; }
 first_paint() {
   local name=$1 start app painted
   shift
+  # Emptied first: the last window's report must not pass for this one's.
+  : >"$work/report"
   start=$(now_ns)
   QT_QPA_PLATFORM=xcb "$@" 2>"$work/report" &
   app=$!
-  for _ in $(seq 1 1000); do
-    grep -q first-paint-cpu "$work/report" && break
+  local deadline=$((SECONDS + 60))
+  until grep -q first-paint-cpu "$work/report"; do
+    kill -0 "$app" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ] || break
     sleep 0.01
   done
   painted=$(awk '/first-paint-unix-ns/ { print $2 }' "$work/report")
-  [ -n "$painted" ] || { echo "no first paint reported by $*"; exit 1; }
+  [ -n "$painted" ] || { echo "no first paint reported by $*: $(cat "$work/report")"; exit 1; }
   awk -v ns=$((painted - start)) 'BEGIN { printf "%.1f\n", ns / 1e6 }' >>"$work/$name.ms"
   awk '/first-paint-cpu-us/ { printf "%.1f\n", $2 / 1e3 }' "$work/report" >>"$work/$name.cpu"
   awk '/VmHWM/ { print $2 }' "/proc/$app/status" >>"$work/$name.kib"

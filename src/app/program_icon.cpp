@@ -1,31 +1,20 @@
 #include "app/program_icon.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QPixmap>
 
-#include <algorithm>
-#include <utility>
-#include <vector>
+#include "app/program_icon_images.h"
 
 namespace plessard::app {
 
 QIcon program_icon() {
-    std::vector<QImage> images;
-    for (const QFileInfo& file : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files)) {
-        // Read as the PNG it is: left to guess, Qt loads every image format plugin to ask it,
-        // which took longer than the rest of the icon.
-        QImageReader reader(file.filePath(), "png");
-        reader.setAutoDetectImageFormat(false);
-        images.push_back(reader.read());
-    }
-    // Smallest first, as a window manager that walks them expects.
-    std::ranges::sort(images, {}, &QImage::width);
     QIcon icon;
-    for (QImage& image : images) {
-        icon.addPixmap(QPixmap::fromImage(std::move(image)));
+    // Smallest first, as a window manager that walks them expects.
+    for (const IconImage& image : program_icon_images()) {
+        // Borrowed, not copied: the pixmap makes the copy it keeps.
+        const QImage pixels(reinterpret_cast<const uchar*>(image.pixels), image.size, image.size,
+                            image.size * 4, QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(pixels));
     }
     return icon;
 }

@@ -13,7 +13,7 @@ std::vector<std::string> utf8_arguments(int argc, const wchar_t* const* argv) {
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(argc));
     for (int i = 0; i < argc; ++i) {
-        result.push_back(utf8_from_utf16(argv[i]));
+        result.push_back(platform::utf8_from_utf16(argv[i]));
     }
     return result;
 }

@@ -37,7 +37,7 @@ std::size_t whole_characters(std::string_view text) {
 }
 
 bool failed() {
-    const int number = errno_from_windows(::GetLastError());
+    const int number = platform::errno_from_windows(::GetLastError());
     errno = number != 0 ? number : EIO;
     return false;
 }
@@ -89,7 +89,7 @@ int ConsoleTextBuffer::sync() {
 }
 
 bool ConsoleTextBuffer::write_console(std::string_view text) {
-    const std::wstring wide = utf16_from_utf8(text);
+    const std::wstring wide = platform::utf16_from_utf8(text);
     std::wstring_view rest = wide;
     while (!rest.empty()) {
         DWORD written = 0;

@@ -5,8 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <ios>
-#include <utility>
 #include <vector>
 
 #include "support/case_name.h"
@@ -65,36 +63,17 @@ TEST(LetteringSize, TriesCapHeightToTwiceItAndTwoMoreUntilOneIsExact) {
     }
 }
 
-TEST(IsInk, TakesWhatIsDarkerThanTheMiddleGrey) {
-    const std::array<std::pair<std::uint32_t, bool>, 8> pixels{{
-        {0x00000000U, true},   // black
-        {0xFF7F7F7FU, true},   // the darkest grey that is ink; the top byte is no colour
-        {0x00808080U, false},  // the middle grey
-        {0x00FFFFFFU, false},  // white
-        {0x00FF0000U, true},   // red weighs least but blue
-        {0x0000FF00U, true},   // green alone is just ink
-        {0x000000FFU, true},   // blue
-        {0x00FFFF00U, false},  // yellow
-    }};
-    for (const auto& [pixel, ink] : pixels) {
-        EXPECT_EQ(is_ink(pixel), ink) << std::hex << pixel;
-    }
-}
-
-TEST(InkExtent, FramesTheInkedPixelsOnly) {
-    constexpr std::uint32_t w = 0x00FFFFFFU;
-    constexpr std::uint32_t k = 0x00000000U;
-    // Four pixels wide, three rows: ink at (1, 0) and (2, 2).
-    const std::array<std::uint32_t, 12> picture{w, k, w, w, w, w, w, w, w, w, k, w};
+TEST(InkExtent, FramesWhatIsDarkerThanTheMiddleGrey) {
+    constexpr std::uint32_t white = 0x00FFFFFFU;
+    constexpr std::uint32_t grey = 0x00808080U;  // the middle grey, as yellow, is no ink
+    constexpr std::uint32_t yellow = 0x00FFFF00U;
+    constexpr std::uint32_t dark = 0xFF7F7F7FU;   // ink, whatever the top byte
+    constexpr std::uint32_t green = 0x0000FF00U;  // ink, just
+    const std::array<std::uint32_t, 12> picture{white, dark,  white, white, yellow, white,
+                                                white, white, white, white, green,  grey};
     const InkExtent ink = ink_extent(picture, 4);
-    EXPECT_EQ(ink.left, 1);
-    EXPECT_EQ(ink.top, 0);
-    EXPECT_EQ(ink.width, 2);
-    EXPECT_EQ(ink.height, 3);
-    const std::array<std::uint32_t, 4> blank{w, w, w, w};
-    const InkExtent none = ink_extent(blank, 2);
-    EXPECT_EQ(none.width, 0);
-    EXPECT_EQ(none.height, 0);
+    EXPECT_EQ((std::array{ink.left, ink.top, ink.width, ink.height}), (std::array{1, 0, 2, 3}));
+    EXPECT_EQ(ink_extent(std::array{white, grey}, 2).height, 0);
 }
 
 }  // namespace

@@ -10,9 +10,12 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <cstdint>
+#include <span>
 #include <utility>
 
 #include "form/dimension_drawing.h"
+#include "form/lettering.h"
 
 namespace plessard::app {
 namespace {
@@ -25,7 +28,8 @@ QImage image_of(const form::Picture& picture) {
 
 // How many pixel rows the ink of a capital H takes in this font.
 int inked_cap_height(const QFont& font) {
-    QImage scratch(64, 64, QImage::Format_RGB32);
+    constexpr int side = 64;
+    QImage scratch(side, side, QImage::Format_RGB32);
     scratch.fill(Qt::white);
     {
         QPainter painter(&scratch);
@@ -33,16 +37,10 @@ int inked_cap_height(const QFont& font) {
         painter.setPen(Qt::black);
         painter.drawText(8, 48, QStringLiteral("H"));
     }
-    int rows = 0;
-    for (int y = 0; y < scratch.height(); ++y) {
-        for (int x = 0; x < scratch.width(); ++x) {
-            if (qGray(scratch.pixel(x, y)) < 128) {
-                ++rows;
-                break;
-            }
-        }
-    }
-    return rows;
+    // Rows of 32-bit pixels need no padding: the image's bits are its rows one after another.
+    const std::span<const std::uint32_t> pixels(
+        reinterpret_cast<const std::uint32_t*>(scratch.constBits()), side * side);
+    return form::ink_extent(pixels, side).height;
 }
 
 // The serif face at the pixel size whose inked capitals come closest to cap_height pixels.
@@ -52,20 +50,13 @@ QFont lettering_font(int cap_height) {
     // Full hinting puts stems and cap line on whole pixels: small lettering stays crisp, and
     // the cap height can land on exactly the rows asked for.
     font.setHintingPreference(QFont::PreferFullHinting);
-    // Cap heights run from about 0.6 to 0.75 of the em in serif faces.
-    font.setPixelSize(
-        form::closest_lettering_size(cap_height, cap_height, cap_height * 2 + 2, [&font](int size) {
-            QFont candidate = font;
-            candidate.setPixelSize(size);
-            return inked_cap_height(candidate);
-        }));
+    font.setPixelSize(form::lettering_size(cap_height, [&font](int size) {
+        QFont candidate = font;
+        candidate.setPixelSize(size);
+        return inked_cap_height(candidate);
+    }));
     return font;
 }
-
-// The band inside the drawing's frame, clear of its ink, where the focus frame goes: from 3 to
-// 5 picture pixels in from each edge.
-constexpr int focus_inset = 3;
-constexpr int focus_band = 2;
 
 // A screen reader hears the picture as an image, not as an empty pane.
 QAccessibleInterface* accessible_picture(const QString& /*class_name*/, QObject* object) {
@@ -122,12 +113,13 @@ void PictureBox::paintEvent(QPaintEvent* /*event*/) {
         // Shown however the focus came, for the keyboard user who comes back to the window.
         focus.state |= QStyle::State_KeyboardFocusChange;
         focus.backgroundColor = Qt::white;
-        const int side = form::drawing_size - 2 * focus_inset;
-        focus.rect = QRect(focus_inset, focus_inset, side, side);
+        constexpr int inset = form::focus_frame_inset;
+        constexpr int band = form::focus_frame_band;
+        const int side = form::drawing_size - 2 * inset;
+        focus.rect = QRect(inset, inset, side, side);
         // Whatever the style paints stays in the band, off the drawing's ink.
-        painter.setClipRegion(QRegion(focus.rect)
-                                  .subtracted(QRegion(focus.rect.adjusted(
-                                      focus_band, focus_band, -focus_band, -focus_band))));
+        painter.setClipRegion(
+            QRegion(focus.rect).subtracted(QRegion(focus.rect.adjusted(band, band, -band, -band))));
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }

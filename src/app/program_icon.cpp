@@ -1,24 +1,20 @@
 #include "app/program_icon.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QImage>
 #include <QPixmap>
 
-#include <algorithm>
-#include <vector>
+#include "app/program_icon_images.h"
 
 namespace plessard::app {
 
 QIcon program_icon() {
-    std::vector<QPixmap> images;
-    for (const QFileInfo& file : QDir(QStringLiteral(":/icon")).entryInfoList(QDir::Files)) {
-        images.emplace_back(file.filePath());
-    }
-    // Smallest first, as a window manager that walks them expects.
-    std::ranges::sort(images, {}, &QPixmap::width);
     QIcon icon;
-    for (const QPixmap& image : images) {
-        icon.addPixmap(image);
+    // Smallest first, as a window manager that walks them expects.
+    for (const IconImage& image : program_icon_images()) {
+        // Borrowed, not copied: the pixmap makes the copy it keeps.
+        const QImage pixels(reinterpret_cast<const uchar*>(image.pixels), image.size, image.size,
+                            image.size * 4, QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(pixels));
     }
     return icon;
 }

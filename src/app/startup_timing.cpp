@@ -5,11 +5,23 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <charconv>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <string_view>
 
 namespace plessard::app {
 namespace {
+
+// Writes "NAME VALUE" as a line of its own on standard error.
+void report(std::string_view name, long long value) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    std::fprintf(stderr, "%.*s %.*s\n", static_cast<int>(name.size()), name.data(),
+                 static_cast<int>(end - digits), digits);
+    std::fflush(stderr);
+}
 
 class FirstPaintReporter final : public QObject {
   public:
@@ -22,9 +34,11 @@ class FirstPaintReporter final : public QObject {
             // Queued, so it runs once this paint and those of the children are done.
             QTimer::singleShot(0, this, [] {
                 const auto now = std::chrono::system_clock::now().time_since_epoch();
-                const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
-                std::fprintf(stderr, "first-paint-unix-ns %lld\n", static_cast<long long>(ns));
-                std::fflush(stderr);
+                const std::clock_t cpu = std::clock();
+                report("first-paint-unix-ns",
+                       std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+                report("first-paint-cpu-us",
+                       static_cast<long long>(cpu) * 1'000'000 / CLOCKS_PER_SEC);
             });
         }
         return QObject::eventFilter(watched, event);

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "form/form_layout.h"
+
 namespace plessard::app {
 
 ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent) {
@@ -28,7 +30,7 @@ QString ValueLabel::shown_text() const {
 }
 
 void ValueLabel::update_tool_tip() {
-    setToolTip(shown_text() == text() ? QString() : text());
+    setToolTip(form::value_label_tip(text(), shown_text() == text()));
 }
 
 void ValueLabel::paintEvent(QPaintEvent* /*event*/) {

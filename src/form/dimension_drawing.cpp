@@ -14,6 +14,8 @@ constexpr Rgb outline_colour{0, 0, 0};
 constexpr Rgb dimension_colour{128, 128, 128};
 
 constexpr int frame_width = 2;
+// The focus frame's band stays clear of the frame.
+static_assert(frame_width < focus_frame_inset);
 // The room a label of two capitals may take around its centre, whatever face sets it; a
 // dimension line stops label_margin short of it.
 constexpr int lettering_half_width = 8;

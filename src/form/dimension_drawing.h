@@ -3,8 +3,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -50,6 +48,11 @@ struct Lettering {
 using LetteringSet = std::array<Lettering, 10>;
 
 inline constexpr int drawing_size = 200;
+// A window's focus frame on the drawing stands in the band of white the drawing keeps inside its
+// frame, clear of its ink: from focus_frame_inset to focus_frame_inset + focus_frame_band
+// picture pixels in from each edge.
+inline constexpr int focus_frame_inset = 3;
+inline constexpr int focus_frame_band = 2;
 inline constexpr int lettering_cap_height = 9;
 inline constexpr Rgb lettering_colour{0, 0, 0};
 
@@ -70,44 +73,5 @@ struct DimensionDrawing {
 // picture. At 100 % every 1-pixel line lands on whole pixels; at any other scale it is drawn
 // for that scale rather than stretched, its straight strokes solid and of one whole width.
 [[nodiscard]] DimensionDrawing dimension_drawing(double scale = 1.0);
-
-// The pixels a piece of text inks, measured by a window in its own face from the point it
-// draws the text at: the first column and row of ink and how many of each it takes.
-struct InkExtent {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
-};
-
-// Where a window draws a piece of text so that the middle of its ink stands on the point
-// (centre_x, centre_y), in the window's pixels.
-[[nodiscard]] constexpr PixelPoint lettering_origin(int centre_x, int centre_y,
-                                                    const InkExtent& ink) noexcept {
-    return {centre_x - ink.left - ink.width / 2, centre_y - ink.top - ink.height / 2};
-}
-
-// Of the sizes from smallest to largest, the first whose capitals ink the rows nearest to
-// cap_height; measure(size) gives how many rows a capital inks at that size. Measured rather
-// than taken from a face's metrics, which count the faint edge pixels of smoothed lettering.
-template <typename Measure>
-[[nodiscard]] int closest_lettering_size(int cap_height, int smallest, int largest,
-                                         const Measure& measure) {
-    int best_size = smallest;
-    int best_miss = std::numeric_limits<int>::max();
-    for (int size = smallest; size <= largest; ++size) {
-        const int miss = std::abs(measure(size) - cap_height);
-        if (miss < best_miss) {
-            best_miss = miss;
-            best_size = size;
-        }
-    }
-    return best_size;
-}
 
 }  // namespace plessard::form

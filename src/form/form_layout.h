@@ -95,7 +95,8 @@ inline constexpr std::array<std::size_t, 4> text_box_indices{index_of("Text1"), 
 }
 
 // The hint shown while the pointer rests on the control at this place in the table: a text box
-// tells what its field holds and its range; the other controls have none.
+// tells what its field holds and its range; the other controls have none, but for a value label
+// that shows its value cut (value_label_tip).
 [[nodiscard]] inline std::string tool_tip(std::size_t index) {
     for (std::size_t box = 0; box < text_box_indices.size(); ++box) {
         if (text_box_indices[box] == index) {
@@ -103,6 +104,14 @@ inline constexpr std::array<std::size_t, 4> text_box_indices{index_of("Text1"), 
         }
     }
     return {};
+}
+
+// The tool tip of a value label that shows `value`: the whole value while the label shows it
+// cut, with "…", and none while it shows it whole, where a tip would only repeat it. Text is the
+// window's own string type.
+template <typename Text>
+[[nodiscard]] Text value_label_tip(const Text& value, bool shown_whole) {
+    return shown_whole ? Text() : value;
 }
 
 // Twips to whole pixels at a screen's dots per inch, halves away from zero, as the platform's

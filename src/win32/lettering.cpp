@@ -1,11 +1,11 @@
 #include "win32/lettering.h"
 
-#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <limits>
+#include <span>
 
-#include "form/dimension_drawing.h"
+#include "form/lettering.h"
 #include "win32/bitmap_info.h"
 
 namespace plessard::win32 {
@@ -43,13 +43,9 @@ class Scratch {
         return bits_ != nullptr && old_bitmap_ != nullptr;
     }
     [[nodiscard]] HDC dc() const noexcept { return dc_; }
-    // Dark enough to count as ink: below the middle grey, as the eye would take it.
-    [[nodiscard]] bool inked(int x, int y) const noexcept {
-        const std::uint32_t pixel = bits_[y * scratch_size + x];
-        const unsigned blue = pixel & 0xFFu;
-        const unsigned green = (pixel >> 8) & 0xFFu;
-        const unsigned red = (pixel >> 16) & 0xFFu;
-        return (red * 11 + green * 16 + blue * 5) / 32 < 128;
+    // The bitmap's pixels, rows from the top, each a word 0x00RRGGBB.
+    [[nodiscard]] std::span<const std::uint32_t> pixels() const noexcept {
+        return {bits_, static_cast<std::size_t>(scratch_size) * scratch_size};
     }
 
   private:
@@ -91,26 +87,18 @@ InkBox ink_box(HFONT font, std::wstring_view text) {
     ::GdiFlush();
     ::SelectObject(scratch.dc(), old_font);
 
-    InkBox box{std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
-               std::numeric_limits<int>::min(), std::numeric_limits<int>::min()};
-    for (int y = 0; y < scratch_size; ++y) {
-        for (int x = 0; x < scratch_size; ++x) {
-            if (scratch.inked(x, y)) {
-                box.left = std::min(box.left, x - margin);
-                box.top = std::min(box.top, y - margin);
-                box.right = std::max(box.right, x - margin + 1);
-                box.bottom = std::max(box.bottom, y - margin + 1);
-            }
-        }
+    const form::InkExtent ink = form::ink_extent(scratch.pixels(), scratch_size);
+    if (ink.width == 0) {
+        return {};
     }
-    return box.right < box.left ? InkBox{} : box;
+    const int left = ink.left - margin;
+    const int top = ink.top - margin;
+    return {left, top, left + ink.width, top + ink.height};
 }
 
 Font lettering_font(int cap_height) {
-    // Cap heights run from about 0.6 to 0.75 of the em in serif faces.
-    return serif_font(form::closest_lettering_size(
-        cap_height, cap_height, cap_height * 2 + 2,
-        [](int height) { return ink_box(serif_font(height).get(), L"H").height(); }));
+    return serif_font(form::lettering_size(
+        cap_height, [](int height) { return ink_box(serif_font(height).get(), L"H").height(); }));
 }
 
 }  // namespace plessard::win32

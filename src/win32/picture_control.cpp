@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "form/dimension_drawing.h"
+#include "form/lettering.h"
 #include "platform/utf16.h"
 #include "win32/bitmap_info.h"
 #include "win32/gdi_font.h"
@@ -93,7 +94,7 @@ class PictureState {
 
         if (::GetFocus() == window) {
             // Inside the frame, so a keyboard user sees where the focus is.
-            const int inset = ::MulDiv(3, dpi_, 96);
+            const int inset = ::MulDiv(form::focus_frame_inset, dpi_, 96);
             RECT focus{inset, inset, size_ - inset, size_ - inset};
             ::DrawFocusRect(dc, &focus);
         }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "form/form_layout.h"
 #include "win32/window_text.h"
 
 namespace plessard::win32 {
@@ -27,7 +28,7 @@ bool text_fits(HWND label, std::wstring_view text) {
 void set_value(HWND label, ToolTips& tips, std::wstring_view value) {
     const std::wstring text(value);
     ::SetWindowTextW(label, text.c_str());
-    tips.set(label, text_fits(label, text) ? std::wstring_view() : std::wstring_view(text));
+    tips.set(label, form::value_label_tip(std::wstring_view(text), text_fits(label, text)));
 }
 
 void refresh_value_tip(HWND label, ToolTips& tips) {

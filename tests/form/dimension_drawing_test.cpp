@@ -188,6 +188,21 @@ TEST_P(AtScale, ArcsRunWhereTheScalePutsThemSmoothedAtAnyOtherScale) {
     EXPECT_EQ(smoothed, drawing.scale != 1.0);
 }
 
+// The band of a window's focus frame is white at every scale: the frame never lands on ink.
+TEST_P(AtScale, KeepsTheFocusFramesBandWhite) {
+    const int size = GetParam().size;
+    int inked = 0;
+    for (int i = 0; i < size * size; ++i) {
+        const int x = i % size;
+        const int y = i / size;
+        // The middle of the pixel, in picture pixels from the nearest edge.
+        const double in = (std::min({x, y, size - 1 - x, size - 1 - y}) + 0.5) / drawing.scale;
+        const bool band = in >= focus_frame_inset && in < focus_frame_inset + focus_frame_band;
+        inked += band && at(x, y) != white ? 1 : 0;
+    }
+    EXPECT_EQ(inked, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Drawing, AtScale,
     ::testing::Values(
@@ -196,44 +211,6 @@ INSTANTIATE_TEST_SUITE_P(
         ScaleCase{"at_200", 2.0, 400, 2, 4, 18}, ScaleCase{"at_300", 3.0, 600, 3, 6, 27},
         ScaleCase{"not_a_number", std::numeric_limits<double>::quiet_NaN(), 200, 1, 2, 9}),
     plessard::testing::CaseName());
-
-struct OriginCase {
-    const char* name;
-    int centre_x;
-    int centre_y;
-    InkExtent ink;
-    PixelPoint origin;
-};
-
-class LetteringOrigin : public ::testing::TestWithParam<OriginCase> {};
-
-TEST_P(LetteringOrigin, PutsTheMiddleOfTheInkOnThePoint) {
-    const OriginCase& c = GetParam();
-    const PixelPoint origin = lettering_origin(c.centre_x, c.centre_y, c.ink);
-    EXPECT_EQ(origin.x, c.origin.x);
-    EXPECT_EQ(origin.y, c.origin.y);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Windows, LetteringOrigin,
-    ::testing::Values(
-        // Drawn from the baseline: the ink stands above the point a window draws at.
-        OriginCase{"from_the_baseline", 97, 167, {1, -9, 14, 9}, {89, 172}},
-        // Drawn from the top-left of the cell: the ink stands below and right of it.
-        OriginCase{"from_the_top_left", 47, 72, {0, 3, 15, 9}, {40, 65}},
-        // Twice the resolution: the point scaled, the ink measured at that size.
-        OriginCase{"at_twice_the_resolution", 194, 334, {2, 6, 28, 18}, {178, 319}}),
-    plessard::testing::CaseName());
-
-TEST(ClosestLetteringSize, TakesTheFirstSizeWhoseCapitalsComeNearest) {
-    // The rows a capital inks at the sizes 8 to 14, as a face might give them.
-    constexpr std::array<int, 7> rows{6, 7, 7, 8, 10, 10, 11};
-    const auto measure = [&rows](int size) { return rows[static_cast<std::size_t>(size - 8)]; };
-    EXPECT_EQ(closest_lettering_size(7, 8, 14, measure), 9);    // the first of two exact sizes
-    EXPECT_EQ(closest_lettering_size(9, 8, 14, measure), 11);   // 8 and 10 rows: the first
-    EXPECT_EQ(closest_lettering_size(20, 8, 14, measure), 14);  // beyond every size
-    EXPECT_EQ(closest_lettering_size(7, 12, 14, measure), 12);  // only the sizes asked about
-}
 
 }  // namespace
 }  // namespace plessard::form

@@ -57,5 +57,12 @@ TEST(IndexOf, GivesTheControlTheFormNames) {
     }
 }
 
+// A value label's tip shows the value whole only while the label cuts it.
+TEST(ValueLabelTip, IsTheWholeValueOnlyWhenCut) {
+    const std::string_view value = "-3.4028235e+38";
+    EXPECT_EQ(value_label_tip(value, false), value);
+    EXPECT_EQ(value_label_tip(value, true), std::string_view());
+}
+
 }  // namespace
 }  // namespace plessard::form

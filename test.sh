@@ -3,8 +3,8 @@
 #   ./test.sh         installs what is missing, builds into build/ and runs every test: the core,
 #                     the window (headless), the command-line tool and the window end to end.
 #   ./test.sh --all   the same, then the whole suite again under AddressSanitizer and
-#                     UndefinedBehaviorSanitizer (build-asan/), each fuzz target for FUZZ_SECONDS
-#                     (default 30) seconds, and the release (scripts/release.sh): the Windows
+#                     UndefinedBehaviorSanitizer (build-asan/), each fuzz target for its time
+#                     (scripts/fuzz.sh), and the release (scripts/release.sh): the Windows
 #                     build tested under wine (build-windows/), its archive and the Debian
 #                     package of the command-line tool in dist/, each checked; then the same
 #                     programs signed with a throwaway certificate and key, and verified
@@ -37,6 +37,14 @@ fi
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
+# Each stage says how long the one before it took, so a slow stage shows in the log.
+stage_start=$SECONDS
+stage() {
+  echo "   (that took $((SECONDS - stage_start)) s)"
+  stage_start=$SECONDS
+  echo "== $*"
+}
+
 echo "== build and test"
 # The benchmarks are no test: only the full run builds them, so that they keep compiling.
 cmake -S . -B build -G Ninja -DPLESSARD_WERROR="$werror" -DPLESSARD_BUILD_BENCH="$all" >/dev/null
@@ -50,7 +58,7 @@ fi
 # The full run tries the race of two writers of one file 300 times, not the quick run's 20.
 export PLESSARD_RACES=300
 
-echo "== build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
+stage "build and test under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DPLESSARD_WERROR="$werror" -DPLESSARD_BUILD_BENCH=OFF \
   -DPLESSARD_SANITIZE="address,undefined,float-cast-overflow" >/dev/null
 cmake --build build-asan
@@ -59,11 +67,12 @@ UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
 LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0" \
   ctest --test-dir build-asan --output-on-failure --timeout 600 -j"$jobs"
 
-echo "== fuzzing: every target for FUZZ_SECONDS (default 30) seconds"
+stage "fuzzing: every target for its time (scripts/fuzz.sh), or FUZZ_SECONDS each"
 scripts/fuzz.sh
 
-echo "== the release: the Windows build under wine, its archive, the Debian package"
+stage "the release: the Windows build under wine, its archive, the Debian package"
 scripts/release.sh
 
-echo "== the release signed with a throwaway certificate and key, and verified"
+stage "the release signed with a throwaway certificate and key, and verified"
 scripts/release_signing_test.sh
+echo "   (that took $((SECONDS - stage_start)) s; ./test.sh --all took $SECONDS s)"

@@ -15,7 +15,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-build=$root/build-fuzz
+# FUZZ_BUILD: a build folder already configured with PLESSARD_FUZZ=ON and the sanitizers, whose
+# targets are built there (./test.sh --all hands over build-asan/, where the whole suite ran);
+# otherwise build-fuzz/, configured here with the fuzz targets alone.
+build=${FUZZ_BUILD:-$root/build-fuzz}
 
 all_targets=(input_file_fuzzer parameter_checks_fuzzer macro_check_fuzzer macro_round_trip_fuzzer
   macro_drawing_fuzzer fmt_fuzzer)
@@ -65,11 +68,16 @@ fi
 # shellcheck source=werror.sh
 . scripts/werror.sh
 
-echo "== build the fuzz targets in build-fuzz/"
-CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DPLESSARD_FUZZ=ON \
-  -DPLESSARD_WERROR="$werror" -DPLESSARD_BUILD_APP=OFF -DPLESSARD_BUILD_TESTS=OFF -DPLESSARD_BUILD_BENCH=OFF \
-  -DPLESSARD_SANITIZE=address,undefined >/dev/null
-cmake --build "$build" -j2 --target "${targets[@]}"
+if [ -z "${FUZZ_BUILD:-}" ]; then
+  echo "== build the fuzz targets in build-fuzz/"
+  CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DPLESSARD_FUZZ=ON \
+    -DPLESSARD_WERROR="$werror" -DPLESSARD_BUILD_APP=OFF -DPLESSARD_BUILD_TESTS=OFF \
+    -DPLESSARD_BUILD_BENCH=OFF -DPLESSARD_SANITIZE=address,undefined >/dev/null
+elif ! grep -qx 'PLESSARD_FUZZ:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
+  echo "fuzz.sh: $build is not configured with PLESSARD_FUZZ=ON" >&2
+  exit 2
+fi
+cmake --build "$build" --target "${targets[@]}"
 
 crashes=$build/crashes
 logs=$build/fuzz-logs
@@ -80,13 +88,14 @@ trap 'rm -rf "$scratch"' EXIT
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 
-failed=()
-for target in "${targets[@]}"; do
+# One target's run, into its log; its exit status is the fuzzer's.
+fuzz() {
+  local target=$1
   # libFuzzer adds what it finds to its first corpus folder: a scratch copy, so the committed
   # seeds stay as they are.
-  corpus=$scratch/$target
+  local corpus=$scratch/$target
   cp -R "$root/fuzz/corpus/$target" "$corpus"
-  options=(
+  local options=(
     -max_total_time="$(seconds_for "$target")" -timeout=10 -rss_limit_mb=2048
     -max_len="$(max_len "$target")"
     -artifact_prefix="$crashes/$target-" -print_final_stats=1
@@ -94,18 +103,47 @@ for target in "${targets[@]}"; do
   case "$target" in
     macro_check_fuzzer | macro_drawing_fuzzer) options+=(-dict="$root/fuzz/macro_file.dict") ;;
   esac
-  log=$logs/$target.log
-  echo "== $target for $(seconds_for "$target")s (log: ${log#"$root"/})"
-  status=0
-  "$build/$target" "${options[@]}" "$corpus" >"$log" 2>&1 || status=$?
-  grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$log" | tr '\n' ' ' || true
-  echo
+  "$build/$target" "${options[@]}" "$corpus" >"$logs/$target.log" 2>&1
+}
+
+# What a finished run found, or that it found nothing.
+report() {
+  local target=$1 status=$2 log=$logs/$1.log
+  echo "== $target ran $(seconds_for "$target")s (log: ${log#"$root"/}): $(grep -E \
+    '^stat::number_of_executed_units|^stat::peak_rss_mb' "$log" | tr '\n' ' ')"
   if [ "$status" -ne 0 ]; then
     echo "!! $target failed (exit $status):" >&2
     grep -E 'ERROR: |runtime error:|property violated:|SUMMARY: |Test unit written' "$log" >&2 ||
       tail -n 40 "$log" >&2
     failed+=("$target")
   fi
+}
+
+# A fuzzer keeps one core busy: the targets run as many at a time as there are cores, the
+# longest first, so that the short ones fill in beside them.
+mapfile -t targets < <(for target in "${targets[@]}"; do
+  echo "$(seconds_for "$target") $target"
+done | sort -rn -s -k1,1 | cut -d' ' -f2)
+failed=()
+running=()
+for target in "${targets[@]}"; do
+  while [ ${#running[@]} -ge "$(nproc)" ]; do
+    wait -n -p done_pid && status=0 || status=$?
+    for i in "${!running[@]}"; do
+      if [ "${running[$i]%% *}" = "$done_pid" ]; then
+        report "${running[$i]#* }" "$status"
+        unset 'running[i]'
+      fi
+    done
+    running=("${running[@]}")
+  done
+  echo "== $target for $(seconds_for "$target")s"
+  fuzz "$target" &
+  running+=("$! $target")
+done
+for entry in "${running[@]}"; do
+  wait "${entry%% *}" && status=0 || status=$?
+  report "${entry#* }" "$status"
 done
 
 if [ ${#failed[@]} -ne 0 ]; then

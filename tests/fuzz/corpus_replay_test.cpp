@@ -15,11 +15,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
 namespace plessard::fuzz {
+
+// The folder of the target's committed inputs (corpus_folder.cpp, built for each target).
+extern const char* const corpus_folder;
+
 namespace {
 
 std::vector<std::filesystem::path> corpus_files() {
     std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(PLESSARD_FUZZ_CORPUS)) {
+    for (const auto& entry : std::filesystem::directory_iterator(corpus_folder)) {
         if (entry.is_regular_file()) {
             files.push_back(entry.path());
         }

@@ -19,7 +19,8 @@
 #    executables; the tool writing and checking a file, run from the unpacked folder under
 #    wine; both programs the very bytes that the tests of step 1 ran on (less a signature).
 # 4. Builds dist/plessard-macro_VERSION_amd64.deb of the command-line tool (build-deb/, cpack,
-#    Debian's hardening flags) and checks it: lintian finds no error and no warning,
+#    Debian's hardening flags; the tool is compiled at the lowest priority beside step 1) and
+#    checks it: lintian finds no error and no warning,
 #    hardening-check passes, the bash completion completes commands and options.
 # 5. Writes dist/SHA256SUMS, the sums of the files it wrote to dist/.
 # Signing, when it is given what to sign with (nothing else changes without these):
@@ -50,6 +51,45 @@ scripts/install_packages.sh --only zip unzip icoutils python3 lintian dpkg-dev f
 if [ -n "${PLESSARD_SIGN_PKCS12:-}" ] && [ -z "${PLESSARD_SIGN_PASSWORD+set}" ]; then
   fail "PLESSARD_SIGN_PKCS12 is set, PLESSARD_SIGN_PASSWORD is not"
 fi
+# Every time in what is made is the commit's, not the clock's.
+export SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+
+work=$(mktemp -d)
+wineserver=
+deb_builder=
+cleanup() {
+  if [ -n "$deb_builder" ]; then
+    kill "$deb_builder" 2>/dev/null || true
+    wait "$deb_builder" 2>/dev/null || true
+  fi
+  if [ -n "$wineserver" ]; then
+    "$wineserver" -k >/dev/null 2>&1 || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The tool for the Debian package is built meanwhile, at the lowest priority: it takes what the
+# Windows build leaves of the processors, which is much while wine runs the tests.
+# shellcheck source=werror.sh
+. scripts/werror.sh
+deb_build=$root/build-deb
+# Debian's own build flags with every hardening feature (bind-now included) and stack clash
+# protection, and paths of this machine mapped away. Given on the command line, not through
+# the environment, which a configured folder would no longer look at.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_APPEND=-fstack-clash-protection
+(
+  export TZ=UTC LC_ALL=C.UTF-8
+  cmake -S . -B "$deb_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLESSARD_WERROR="$werror" \
+    -DPLESSARD_BUILD_APP=OFF -DPLESSARD_BUILD_TESTS=OFF -DPLESSARD_BUILD_BENCH=OFF \
+    -DPLESSARD_DEB_PACKAGE=ON \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" &&
+    nice -n 19 cmake --build "$deb_build"
+) >"$work/deb-build.log" 2>&1 &
+deb_builder=$!
+
 if [ "${PLESSARD_REUSE_WINDOWS_BUILD:-}" = 1 ]; then
   echo "== the Windows programs as they are in build-windows/ (PLESSARD_REUSE_WINDOWS_BUILD=1)"
   [ -f build-windows/plessard-macro.exe ] || fail "build-windows/ holds no build to reuse"
@@ -61,9 +101,6 @@ fi
 build=$root/build-windows
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 [ -n "$version" ] || fail "no project version in $build/CMakeCache.txt"
-# Every time in what is made is the commit's, not the clock's.
-export SOURCE_DATE_EPOCH
-SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 export TZ=UTC LC_ALL=C.UTF-8
 
 dist=${PLESSARD_DIST:-$root/dist}
@@ -71,15 +108,6 @@ mkdir -p "$dist"
 dist=$(realpath "$dist")
 # A signature of sums from an earlier run would not match this run's.
 rm -f "$dist/SHA256SUMS" "$dist/SHA256SUMS.asc"
-work=$(mktemp -d)
-wineserver=
-cleanup() {
-  if [ -n "$wineserver" ]; then
-    "$wineserver" -k >/dev/null 2>&1 || true
-  fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 echo "== dist/plessard-macro-$version-windows-x64.zip"
 # This version's entry of CHANGELOG.md, without its heading.
@@ -212,19 +240,11 @@ for program in plessard-macro-io.exe plessard-macro.exe; do
 done
 
 echo "== dist/plessard-macro_${version}_amd64.deb"
-# shellcheck source=werror.sh
-. scripts/werror.sh
-deb_build=$root/build-deb
-# Debian's own build flags with every hardening feature (bind-now included) and stack clash
-# protection, and paths of this machine mapped away. Given on the command line, not through
-# the environment, which a configured folder would no longer look at.
-export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_APPEND=-fstack-clash-protection
-cmake -S . -B "$deb_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPLESSARD_WERROR="$werror" \
-  -DPLESSARD_BUILD_APP=OFF -DPLESSARD_BUILD_TESTS=OFF -DPLESSARD_BUILD_BENCH=OFF \
-  -DPLESSARD_DEB_PACKAGE=ON \
-  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build "$deb_build"
+wait "$deb_builder" || {
+  cat "$work/deb-build.log" >&2
+  fail "the Debian package's build failed"
+}
+deb_builder=
 package=$dist/plessard-macro_${version}_amd64.deb
 rm -f "$package"
 (cd "$deb_build" && cpack -G DEB -B "$deb_build/package" >/dev/null)
